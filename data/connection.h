@@ -1,0 +1,37 @@
+#pragma once
+
+#include "database.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace vantelo::data {
+
+// A connection in the manner of the data file's original access layer: it is
+// created unopened, holds a connection string, and opens the file named by
+// the string's "Data Source=" part. Statements on an unopened connection fail.
+class Connection final
+{
+public:
+    void setConnectionString(const QString &connectionString);
+    QString connectionString() const;
+
+    // Opens the data source of the connection string; false on any failure.
+    bool open(QString *error = nullptr);
+    bool isOpen() const;
+
+    std::optional<ResultSet> execute(const QString &statement, QString *error = nullptr,
+                                     std::size_t maxRows = std::numeric_limits<std::size_t>::max()) const;
+
+    // The file path in a connection string ("...;Data Source=<path>"), or an
+    // empty text when the string names none.
+    static QString dataSource(const QString &connectionString);
+
+private:
+    QString m_connectionString;
+    std::unique_ptr<Database> m_database;
+};
+
+} // namespace vantelo::data

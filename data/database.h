@@ -1,0 +1,40 @@
+#pragma once
+
+#include "result_set.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <optional>
+
+struct sqlite3;
+
+namespace vantelo::data {
+
+// An open data file. An SQLite file is opened read-only in place; a genuine
+// Access file (Jet 3, Jet 4, ACE) is imported into an in-memory SQLite copy
+// when it is opened. Nothing is ever written to the file or beside it.
+class Database final
+{
+public:
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens the file at path. On failure returns nullptr and, if error is
+    // given, sets it to a short reason. Never shows anything, never crashes.
+    static std::unique_ptr<Database> open(const QString &path, QString *error = nullptr);
+
+    // Runs one read-only statement and fetches at most maxRows rows.
+    // A second statement, a write, or any engine error gives std::nullopt.
+    std::optional<ResultSet> execute(const QString &statement, QString *error = nullptr,
+                                     std::size_t maxRows = std::numeric_limits<std::size_t>::max()) const;
+
+private:
+    explicit Database(sqlite3 *handle);
+    sqlite3 *m_handle;
+};
+
+} // namespace vantelo::data
