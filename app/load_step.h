@@ -1,0 +1,16 @@
+#pragma once
+
+#include "data/connection.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vantelo::app {
+
+// The window's load step: open the connection on the data file in
+// programDirectory (the result is not looked at), tie the seven pages to the
+// lookups and fill their pressure lists, which fills every diameter list.
+void loadForm1(QWidget &form1, data::Connection &connection, const QString &programDirectory);
+
+} // namespace vantelo::app

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "flange_standard.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vantelo::lookup {
+
+// The two statements are the page's head literal followed by the list texts.
+// Texts are spliced in as they are, except that a text which would change the
+// statement's meaning gives no statement at all (std::nullopt), which the
+// caller treats exactly as a statement the database rejected: a pressure
+// holding a quote, or a diameter that is not a plain decimal number.
+
+std::optional<QString> diameterStatement(const FlangeStandard &standard, const QString &pressure);
+
+std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
+                                          const QString &diameter);
+
+} // namespace vantelo::lookup
