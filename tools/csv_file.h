@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantelo::data::builder {
+
+struct CsvLine
+{
+    int number = 0; // 1-based line number in the file
+    std::vector<std::string> fields;
+};
+
+// A comma-separated source as lines of fields; the first line is the header.
+// Fields are taken verbatim: no quoting, no trimming, so a value reaches the
+// data file exactly as written or is refused.
+struct CsvFile
+{
+    std::string displayName;
+    std::vector<CsvLine> lines;
+};
+
+// Reads a UTF-8 file. A leading byte-order mark is skipped (spreadsheet
+// programs add one) and CRLF line ends are accepted. On failure returns
+// nullopt and appends "<file>:<line>: <reason>" to errors.
+std::optional<CsvFile> readCsvFile(const std::filesystem::path &path, std::vector<std::string> &errors);
+
+// The same for text already in memory, named displayName in messages.
+std::optional<CsvFile> parseCsvText(std::string text, const std::string &displayName,
+                                    std::vector<std::string> &errors);
+
+} // namespace vantelo::data::builder

@@ -1,0 +1,41 @@
+#include "data_file_build.h"
+
+#include "consistency_rules.h"
+#include "coverage_report.h"
+#include "csv_file.h"
+#include "data_file_writer.h"
+
+namespace vantelo::data::builder {
+
+std::vector<SourceTable> loadCheckedSources(const std::filesystem::path &sourcesDir, std::vector<std::string> &errors)
+{
+    std::vector<SourceTable> tables;
+    for (const TableLayout &layout : tableLayouts()) {
+        const std::optional<CsvFile> file = readCsvFile(sourcesDir / (layout.name + ".csv"), errors);
+        if (!file)
+            continue;
+        if (std::optional<SourceTable> table = readSourceTable(*file, layout, errors)) {
+            checkTableRules(*table, errors);
+            tables.push_back(std::move(*table));
+        }
+    }
+    checkSharedDimensions(tables, errors);
+    return tables;
+}
+
+BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::filesystem::path &output)
+{
+    BuildOutcome outcome;
+    const std::vector<SourceTable> tables = loadCheckedSources(sourcesDir, outcome.errors);
+    if (!outcome.errors.empty())
+        return outcome;
+    std::string error;
+    outcome.written = writeDataFile(tables, output, error);
+    if (outcome.written)
+        outcome.report = coverageReport(tables);
+    else
+        outcome.errors.push_back(error);
+    return outcome;
+}
+
+} // namespace vantelo::data::builder

@@ -1,0 +1,144 @@
+#include "data_file_writer.h"
+
+#include <sqlite3.h>
+
+namespace vantelo::data::builder {
+
+namespace {
+
+std::string sqlIdentifier(std::string_view identifier)
+{
+    return '"' + std::string(identifier) + '"';
+}
+
+const char *declaredType(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Pressure: return "TEXT NOT NULL";
+    case ColumnKind::Diameter: return "NUMERIC NOT NULL"; // 100 and 100.0 compare equal
+    case ColumnKind::Count: return "INTEGER";
+    case ColumnKind::Length: break;
+    }
+    return "REAL";
+}
+
+class SqliteFile final
+{
+public:
+    explicit SqliteFile(const std::filesystem::path &path)
+    {
+        if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+            m_error = m_db ? sqlite3_errmsg(m_db) : "cannot open";
+    }
+    ~SqliteFile() { close(); }
+    SqliteFile(const SqliteFile &) = delete;
+    SqliteFile &operator=(const SqliteFile &) = delete;
+
+    bool ok() const { return m_error.empty(); }
+    const std::string &error() const { return m_error; }
+
+    bool close()
+    {
+        if (m_db && sqlite3_close(m_db) != SQLITE_OK && ok())
+            m_error = "closing failed";
+        m_db = nullptr;
+        return ok();
+    }
+
+    bool exec(const std::string &sql)
+    {
+        if (ok() && sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            m_error = sqlite3_errmsg(m_db) + (" in: " + sql);
+        return ok();
+    }
+
+    bool insertRows(const SourceTable &table)
+    {
+        const TableLayout &layout = *table.layout;
+        std::string sql = "INSERT INTO " + sqlIdentifier(layout.name) + " VALUES (";
+        for (std::size_t i = 0; i < layout.columns.size(); ++i)
+            sql += i ? ", ?" : "?";
+        sql += ')';
+        sqlite3_stmt *statement = nullptr;
+        if (!ok() || sqlite3_prepare_v2(m_db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+            m_error = ok() ? sqlite3_errmsg(m_db) : m_error;
+            return false;
+        }
+        for (const SourceRow &row : table.rows) {
+            sqlite3_reset(statement);
+            for (std::size_t i = 0; i < layout.columns.size(); ++i)
+                bind(statement, int(i) + 1, layout.columns[i].kind, row.cells[i]);
+            if (sqlite3_step(statement) != SQLITE_DONE) {
+                m_error = sqlite3_errmsg(m_db) + (" in " + layout.name + " line " + std::to_string(row.line));
+                break;
+            }
+        }
+        sqlite3_finalize(statement);
+        return ok();
+    }
+
+private:
+    static void bind(sqlite3_stmt *statement, int index, ColumnKind kind, const SourceCell &cell)
+    {
+        if (!cell.present)
+            sqlite3_bind_null(statement, index);
+        else if (kind == ColumnKind::Pressure)
+            sqlite3_bind_text(statement, index, cell.text.c_str(), int(cell.text.size()), SQLITE_TRANSIENT);
+        else if (kind == ColumnKind::Length)
+            sqlite3_bind_double(statement, index, cell.number);
+        else
+            sqlite3_bind_int64(statement, index, sqlite3_int64(cell.number));
+    }
+
+    sqlite3 *m_db = nullptr;
+    std::string m_error;
+};
+
+bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables)
+{
+    file.exec("PRAGMA journal_mode=DELETE");
+    file.exec("BEGIN");
+    for (const SourceTable &table : tables) {
+        const TableLayout &layout = *table.layout;
+        std::string create = "CREATE TABLE " + sqlIdentifier(layout.name) + " (";
+        for (std::size_t i = 0; i < layout.columns.size(); ++i)
+            create += (i ? ", " : "") + sqlIdentifier(layout.columns[i].name) + ' ' + declaredType(layout.columns[i].kind);
+        file.exec(create + ')');
+        file.insertRows(table);
+        file.exec("CREATE UNIQUE INDEX " + sqlIdentifier(layout.name + "_PN_DN") + " ON " + sqlIdentifier(layout.name) + " (" +
+                  sqlIdentifier(column::Pressure) + ", " + sqlIdentifier(column::Diameter) + ')');
+    }
+    file.exec("COMMIT");
+    return file.close();
+}
+
+} // namespace
+
+bool writeDataFile(const std::vector<SourceTable> &tables, const std::filesystem::path &output, std::string &error)
+{
+    std::error_code ignored;
+    if (output.has_parent_path())
+        std::filesystem::create_directories(output.parent_path(), ignored);
+    std::filesystem::path partial = output;
+    partial += ".partial";
+    std::filesystem::remove(partial, ignored);
+
+    bool written = false;
+    {
+        SqliteFile file(partial);
+        written = file.ok() && writeTables(file, tables);
+        error = file.error();
+    }
+    if (written) {
+        std::error_code renameFailure;
+        std::filesystem::rename(partial, output, renameFailure);
+        if (!renameFailure)
+            return true;
+        error = "cannot replace it: " + renameFailure.message();
+    }
+    std::filesystem::remove(partial, ignored);
+    error = output.string() + ": " + error;
+    return false;
+}
+
+} // namespace vantelo::data::builder

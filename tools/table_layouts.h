@@ -1,0 +1,67 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantelo::data::builder {
+
+// The two flange systems. Tables of one system share the connection
+// dimensions D, K, n and L of a pressure/diameter pair.
+enum class FlangeSystem { European, American };
+
+enum class ColumnKind {
+    Pressure, // 公称压力PN, stored as the program's pressure text
+    Diameter, // 公称通径DN, a whole number
+    Count,    // 螺栓孔数量n, a whole number
+    Length,   // any other dimension, a decimal in mm
+};
+
+struct ColumnLayout
+{
+    std::string name;
+    ColumnKind kind;
+};
+
+// A hub (neck) diameter and, where the flange has one, the bore it surrounds.
+struct HubAndBore
+{
+    std::string hub;
+    std::string bore; // empty where the table has no matching bore
+};
+
+// One table of the data file: its columns in shipping order and the roles of
+// the columns that the consistency rules compare.
+struct TableLayout
+{
+    std::string name;
+    FlangeSystem system;
+    std::vector<std::string> offeredPressures;
+    std::vector<ColumnLayout> columns;
+    std::vector<std::string> bores;
+    std::vector<HubAndBore> hubs;
+    std::vector<std::string> pipeSeriesA;
+    std::vector<std::string> pipeSeriesB;
+    bool hasHeight = false;
+
+    int columnIndex(std::string_view columnName) const; // -1 if absent
+    bool offers(std::string_view pressure) const;
+};
+
+namespace column {
+inline constexpr std::string_view Pressure = "公称压力PN";
+inline constexpr std::string_view Diameter = "公称通径DN";
+inline constexpr std::string_view OutsideD = "法兰外径D";
+inline constexpr std::string_view BoltCircleK = "螺孔中圆直径K";
+inline constexpr std::string_view BoltCountN = "螺栓孔数量n";
+inline constexpr std::string_view BoltHoleL = "螺栓孔直径L";
+inline constexpr std::string_view ThicknessC = "法兰厚度C";
+inline constexpr std::string_view HeightH = "法兰高度H";
+} // namespace column
+
+// The seven tables, in tab order.
+std::span<const TableLayout> tableLayouts();
+const TableLayout *findTableLayout(std::string_view tableName);
+
+} // namespace vantelo::data::builder
