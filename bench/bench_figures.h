@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace vantelo::bench {
+
+struct ProcessFigures
+{
+    double medianMs = -1;
+    long peakKb = -1;
+};
+
+// Starts an executable runs times; the median wall time from start to exit
+// (it exits once its window is shown) and the largest peak memory it reports.
+ProcessFigures measureProcess(const QString &program, int runs);
+
+// Median time of one diameter-list refill on the first page, with the data
+// file in directory.
+double medianRefillMs(const QString &directory, int runs);
+
+// Median time of one query click on the first page, with the data file in
+// directory.
+double medianClickMs(const QString &directory, int runs);
+
+// Median time to open a data file through the database layer.
+double medianOpenMs(const QString &path, int runs);
+
+// Copies the shipped data file into directory and adds extraRows rows to the
+// first page's table (under pressures and diameters the click does not ask
+// for), so that a click's cost can be compared across table sizes.
+bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows);
+
+} // namespace vantelo::bench

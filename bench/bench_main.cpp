@@ -1,0 +1,51 @@
+// Prints every speed and memory figure of the program as one table.
+#include "bench_figures.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace vantelo::bench;
+
+namespace {
+
+void row(const char *figure, double value, const char *unit, const char *goal)
+{
+    std::printf("| %-52s | %10.3f %-3s | %-28s |\n", figure, value, unit, goal);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    const QString programDir = QStringLiteral(VANTELO_PROGRAM_DIR);
+    const QString shipped = programDir + QStringLiteral("/FLDATA.mdb");
+
+    const ProcessFigures bare = measureProcess(programDir + QStringLiteral("/vantelo_bare_window_probe"), 15);
+    const ProcessFigures startup = measureProcess(programDir + QStringLiteral("/vantelo_startup_probe"), 15);
+
+    std::printf("| %-52s | %14s | %-28s |\n", "figure", "median", "goal");
+    std::printf("|%s|%s|%s|\n", QByteArray(54, '-').constData(), QByteArray(16, '-').constData(),
+                QByteArray(30, '-').constData());
+    row("start-up to window shown, bare Qt window (floor)", bare.medianMs, "ms", "");
+    row("start-up to window shown, seven lists filled", startup.medianMs, "ms", "<= 4 x floor");
+    row("start-up / floor", startup.medianMs / bare.medianMs, "x", "<= 4");
+    row("diameter-list refill", medianRefillMs(programDir, 2001), "ms", "< 0.5 ms");
+    row("query click, shipped data", medianClickMs(programDir, 2001), "ms", "< 0.5 ms");
+    for (int rows : {1000, 10000, 100000}) {
+        QTemporaryDir dir;
+        const QByteArray name = QStringLiteral("query click, table grown by %1 rows").arg(rows).toUtf8();
+        row(name.constData(),
+            writeGrownDataFile(shipped, dir.path(), rows) ? medianClickMs(dir.path(), 2001) : -1, "ms",
+            "< 0.5 ms");
+    }
+    row("open of the 3-MB Access file nwind-jet3.mdb", medianOpenMs(QStringLiteral(VANTELO_ACCESS_SAMPLE), 15),
+        "ms", "< 100 ms");
+    row("peak memory, bare Qt window", bare.peakKb / 1024.0, "MiB", "");
+    row("peak memory, program with data", startup.peakKb / 1024.0, "MiB", "<= 2 x bare");
+    row("peak memory ratio", double(startup.peakKb) / double(bare.peakKb), "x", "<= 2");
+    return 0;
+}

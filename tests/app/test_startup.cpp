@@ -1,0 +1,122 @@
+// Start-up: where the data file is looked for, the connection string, and the
+// window after the load step with the shipped data file.
+
+#include "app/load_step.h"
+#include "app/module1.h"
+#include "lookup/caption.h"
+#include "ui/form1.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vantelo;
+
+class StartupTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void connectionStringNamesTheProgramDirectory();
+    void missingFileFailsTheOpenQuietly();
+    void dataFileInWorkingDirectoryIsNotUsed();
+    void shippedFileFillsEveryList_data();
+    void shippedFileFillsEveryList();
+    void pressureValueLabelsReadTwo();
+    void missingFileStillFillsPressureLists();
+};
+
+void StartupTest::connectionStringNamesTheProgramDirectory()
+{
+    QCOMPARE(app::connectionStringFor(QStringLiteral("/opt/vantelo")),
+             QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vantelo/FLDATA.mdb"));
+}
+
+void StartupTest::missingFileFailsTheOpenQuietly()
+{
+    QTemporaryDir dir;
+    data::Connection connection;
+    QVERIFY(!app::ConnectDatabase(connection, dir.path()));
+    QVERIFY(!connection.isOpen());
+    QVERIFY(!connection.execute(QStringLiteral("select 1")).has_value());
+}
+
+void StartupTest::dataFileInWorkingDirectoryIsNotUsed()
+{
+    const QString shipped = qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/FLDATA.mdb");
+    if (!QFile::exists(shipped))
+        QSKIP("the shipped data file has not been built");
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/FLDATA.mdb")));
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(shipped, dir.filePath(QStringLiteral("FLDATA.mdb"))));
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const bool opened = app::ConnectDatabase();
+    QDir::setCurrent(before);
+    QVERIFY(!opened);
+    QVERIFY(app::DbConnection().connectionString().startsWith(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QCoreApplication::applicationDirPath()));
+}
+
+void StartupTest::shippedFileFillsEveryList_data()
+{
+    QTest::addColumn<QString>("diameterList");
+    QTest::addColumn<QString>("firstDiameter");
+    // The first diameter stored for each page's first pressure.
+    QTest::newRow("HG20593 0.25") << "Combo2" << "10";
+    QTest::newRow("HG20594 0.6") << "Combo4" << "10";
+    QTest::newRow("HG20595 1.0") << "Combo6" << "10";
+    QTest::newRow("HG20596 0.6") << "Combo8" << "10";
+    QTest::newRow("HG20616 150#") << "Combo10" << "15";
+    QTest::newRow("HG20617 150#") << "Combo12" << "15";
+    QTest::newRow("HG20618 150#") << "Combo14" << "15";
+}
+
+void StartupTest::shippedFileFillsEveryList()
+{
+    QFETCH(QString, diameterList);
+    QFETCH(QString, firstDiameter);
+    const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
+    if (!QFile::exists(programDir + QStringLiteral("/FLDATA.mdb")))
+        QSKIP("the shipped data file has not been built");
+    data::Connection connection;
+    ui::Form1 form1;
+    app::loadForm1(form1, connection, programDir);
+    QVERIFY(connection.isOpen());
+    const QComboBox *list = form1.findChild<QComboBox *>(diameterList);
+    QVERIFY(list != nullptr);
+    QVERIFY(list->count() > 1);
+    QCOMPARE(list->currentIndex(), 0);
+    QCOMPARE(list->currentText(), firstDiameter);
+}
+
+void StartupTest::pressureValueLabelsReadTwo()
+{
+    QTemporaryDir dir;
+    data::Connection connection;
+    ui::Form1 form1;
+    for (const char *name : {"Label58", "Label66", "Label76"})
+        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QString::fromLatin1(name));
+    app::loadForm1(form1, connection, dir.path());
+    for (const char *name : {"Label58", "Label66", "Label76"})
+        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
+}
+
+void StartupTest::missingFileStillFillsPressureLists()
+{
+    QTemporaryDir dir;
+    data::Connection connection;
+    ui::Form1 form1;
+    app::loadForm1(form1, connection, dir.path());
+    for (int i = 1; i <= 13; i += 2) {
+        const QComboBox *pressures = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(i));
+        QVERIFY(pressures->count() >= 5);
+        QCOMPARE(pressures->currentIndex(), 0);
+        QCOMPARE(form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(i + 1))->count(), 0);
+    }
+}
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
