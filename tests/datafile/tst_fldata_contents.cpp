@@ -1,0 +1,172 @@
+// The shipped FLDATA.mdb against the reference tables it was built from.
+
+#include "reference_tables.h"
+
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+
+class TestFldataContents final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void referenceCellsAreShippedUnchanged_data();
+    void referenceCellsAreShippedUnchanged();
+    void notShippedRowsAreAbsent();
+    void pressuresListTheReferenceDiameters_data();
+    void pressuresListTheReferenceDiameters();
+    void fileIsOnePlainIndexedFile();
+
+private:
+    QString m_dataFile;
+    SqliteHandle m_db;
+    QList<ReferenceTable> m_reference;
+};
+
+void TestFldataContents::initTestCase()
+{
+    m_dataFile = qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/FLDATA.mdb");
+    m_db = openReadOnly(m_dataFile);
+    QVERIFY2(m_db, qPrintable(m_dataFile + QStringLiteral(" cannot be opened; build the fldata target")));
+    m_reference = readReferenceTables(qEnvironmentVariable("VANTELO_REFERENCE_DIR"));
+}
+
+void TestFldataContents::referenceCellsAreShippedUnchanged_data()
+{
+    QTest::addColumn<int>("index");
+    if (m_reference.isEmpty())
+        QSKIP("no reference tables in VANTELO_REFERENCE_DIR (eu/ and us/ _HG*.csv)");
+    for (int i = 0; i < m_reference.size(); ++i)
+        QTest::newRow(qPrintable(m_reference[i].name)) << i;
+}
+
+void TestFldataContents::referenceCellsAreShippedUnchanged()
+{
+    QFETCH(int, index);
+    const ReferenceTable &table = m_reference[index];
+
+    Statement columns = prepare(m_db.get(), QStringLiteral("PRAGMA table_info(%1)").arg(table.name));
+    QStringList shippedColumns;
+    while (sqlite3_step(columns.get()) == SQLITE_ROW)
+        shippedColumns << columnText(columns.get(), 1);
+    QCOMPARE(shippedColumns, table.header);
+
+    Statement count = prepare(m_db.get(), QStringLiteral("select count(*) from %1").arg(table.name));
+    QCOMPARE(sqlite3_step(count.get()), SQLITE_ROW);
+    QCOMPARE(sqlite3_column_int(count.get(), 0), table.rows.size());
+
+    Statement select = prepare(m_db.get(), QStringLiteral("select * from %1 where 公称压力PN=? and 公称通径DN=?").arg(table.name));
+    for (const QStringList &row : table.rows) {
+        const QString where = table.name + u' ' + row.join(u',');
+        sqlite3_reset(select.get());
+        const QByteArray pressure = row[0].toUtf8();
+        sqlite3_bind_text(select.get(), 1, pressure.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int64(select.get(), 2, row[1].toLongLong());
+        QVERIFY2(sqlite3_step(select.get()) == SQLITE_ROW, qPrintable(where + QStringLiteral(": row missing")));
+        QCOMPARE(sqlite3_column_type(select.get(), 0), SQLITE_TEXT);
+        QCOMPARE(sqlite3_column_type(select.get(), 1), SQLITE_INTEGER);
+        for (int column = 0; column < row.size(); ++column) {
+            const QString shipped = columnText(select.get(), column);
+            const QString context = where + QStringLiteral(": ") + table.header[column] + QStringLiteral(" is ") +
+                                    (shipped.isNull() ? QStringLiteral("NULL") : shipped);
+            QVERIFY2(shipped.isNull() == row[column].isEmpty(), qPrintable(context));
+            QVERIFY2(shipped == row[column] || shipped.isNull(), qPrintable(context));
+            if (column > 0 && !shipped.isNull())
+                QVERIFY2(sqlite3_column_double(select.get(), column) == row[column].toDouble(), qPrintable(context));
+        }
+        QVERIFY2(sqlite3_step(select.get()) == SQLITE_DONE, qPrintable(where + QStringLiteral(": shipped twice")));
+    }
+}
+
+void TestFldataContents::notShippedRowsAreAbsent()
+{
+    QFile file(qEnvironmentVariable("VANTELO_REFERENCE_DIR") + QStringLiteral("/eu/NOT-SHIPPED.csv"));
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no eu/NOT-SHIPPED.csv in VANTELO_REFERENCE_DIR");
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeFirst(), QStringLiteral("table,公称压力PN,公称通径DN,法兰外径D"));
+    QVERIFY(!lines.isEmpty());
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(u',');
+        Statement count = prepare(m_db.get(), QStringLiteral("select count(*) from %1 where 公称压力PN='%2' and 公称通径DN=%3")
+                                                  .arg(fields[0], fields[1], fields[2]));
+        QVERIFY2(sqlite3_step(count.get()) == SQLITE_ROW && sqlite3_column_int(count.get(), 0) == 0, qPrintable(line));
+    }
+}
+
+void TestFldataContents::pressuresListTheReferenceDiameters_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("PL") << "_HG20593" << QStringList{"0.25", "0.6", "1.0", "1.6", "2.5"};
+    QTest::newRow("SO") << "_HG20594" << QStringList{"0.6", "1.0", "1.6", "2.5", "4.0"};
+    QTest::newRow("WN") << "_HG20595" << QStringList{"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
+    QTest::newRow("IF") << "_HG20596" << QStringList{"0.6", "1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
+    QTest::newRow("class SO") << "_HG20616" << QStringList{"2.0", "5.0", "11.0", "15.0", "26.0"};
+    QTest::newRow("class WN") << "_HG20617" << QStringList{"2.0", "5.0", "11.0", "15.0", "26.0", "42.0"};
+    QTest::newRow("class IF") << "_HG20618" << QStringList{"2.0", "5.0", "11.0", "15.0", "26.0", "42.0"};
+}
+
+// Uses the program's own diameter statement, so the list a tab shows is tested.
+void TestFldataContents::pressuresListTheReferenceDiameters()
+{
+    QFETCH(QString, table);
+    QFETCH(QStringList, offered);
+    const auto reference = std::find_if(m_reference.cbegin(), m_reference.cend(),
+                                        [&](const ReferenceTable &t) { return t.name == table; });
+    if (reference == m_reference.cend())
+        QSKIP("no reference table in VANTELO_REFERENCE_DIR");
+
+    Statement pressures = prepare(m_db.get(), QStringLiteral("select distinct 公称压力PN from %1").arg(table));
+    while (sqlite3_step(pressures.get()) == SQLITE_ROW)
+        QVERIFY2(offered.contains(columnText(pressures.get(), 0)), qPrintable(columnText(pressures.get(), 0)));
+
+    for (const QString &pressure : offered) {
+        QStringList expected;
+        for (const QStringList &row : reference->rows) {
+            if (row[0] == pressure)
+                expected << row[1];
+        }
+        std::sort(expected.begin(), expected.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+        Statement diameters = prepare(m_db.get(), QStringLiteral("select distinct 公称通径DN from %1 where 公称压力PN='%2'")
+                                                      .arg(table, pressure));
+        QStringList listed;
+        while (sqlite3_step(diameters.get()) == SQLITE_ROW)
+            listed << columnText(diameters.get(), 0);
+        QCOMPARE(listed, expected);
+    }
+}
+
+void TestFldataContents::fileIsOnePlainIndexedFile()
+{
+    for (const char *suffix : {"-journal", "-wal", "-shm", ".partial"})
+        QVERIFY2(!QFile::exists(m_dataFile + QLatin1String(suffix)), suffix);
+    Statement journal = prepare(m_db.get(), QStringLiteral("PRAGMA journal_mode"));
+    QCOMPARE(sqlite3_step(journal.get()), SQLITE_ROW);
+    QCOMPARE(columnText(journal.get(), 0), QStringLiteral("delete"));
+
+    Statement tables = prepare(m_db.get(), QStringLiteral("select name from sqlite_master where type='table' order by name"));
+    QStringList tableNames;
+    while (sqlite3_step(tables.get()) == SQLITE_ROW)
+        tableNames << columnText(tables.get(), 0);
+    QCOMPARE(tableNames, (QStringList{"_HG20593", "_HG20594", "_HG20595", "_HG20596", "_HG20616", "_HG20617", "_HG20618"}));
+
+    for (const QString &table : tableNames) {
+        Statement plan = prepare(m_db.get(), QStringLiteral("EXPLAIN QUERY PLAN select * from %1 where 公称压力PN='1.0' and 公称通径DN=50").arg(table));
+        QVERIFY(sqlite3_step(plan.get()) == SQLITE_ROW);
+        QVERIFY2(columnText(plan.get(), 3).contains(QStringLiteral("USING INDEX")), qPrintable(table));
+    }
+
+    // The diameter goes into the statement bare: 100 and 100.0 must find the same row.
+    for (const char *diameter : {"100", "100.0"}) {
+        Statement count = prepare(m_db.get(), QStringLiteral("select count(*) from _HG20593 where 公称压力PN='1.6' and 公称通径DN=%1").arg(QLatin1String(diameter)));
+        QCOMPARE(sqlite3_step(count.get()), SQLITE_ROW);
+        QVERIFY2(sqlite3_column_int(count.get(), 0) == 1, diameter);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFldataContents)
+#include "tst_fldata_contents.moc"
