@@ -85,7 +85,8 @@ private:
         if (line.fields.size() != m_header.size()) {
             const std::size_t missing = line.fields.size() < m_header.size() ? line.fields.size() : std::string::npos;
             fail(line.number, missing,
-                 std::to_string(line.fields.size()) + " fields, but the header has " + std::to_string(m_header.size()));
+                 std::to_string(line.fields.size()) + (line.fields.size() == 1 ? " field" : " fields") +
+                     ", but the header has " + std::to_string(m_header.size()));
             return;
         }
         SourceRow row{line.number, {}, 0, std::vector<SourceCell>(m_layout.columns.size())};
