@@ -1,1 +1,70 @@
-// implementation pending
+#include "connection.h"
+
+namespace vantelo::data {
+
+namespace {
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+void Connection::setConnectionString(const QString &connectionString)
+{
+    m_connectionString = connectionString;
+}
+
+QString Connection::connectionString() const
+{
+    return m_connectionString;
+}
+
+bool Connection::open(QString *error)
+{
+    if (m_database) {
+        setError(error, QStringLiteral("the connection is already open"));
+        return false;
+    }
+    const QString path = dataSource(m_connectionString);
+    if (path.isEmpty()) {
+        setError(error, QStringLiteral("the connection string names no data source"));
+        return false;
+    }
+    m_database = Database::open(path, error);
+    return m_database != nullptr;
+}
+
+bool Connection::isOpen() const
+{
+    return m_database != nullptr;
+}
+
+std::optional<ResultSet> Connection::execute(const QString &statement, QString *error,
+                                             std::size_t maxRows) const
+{
+    if (!m_database) {
+        setError(error, QStringLiteral("the connection is not open"));
+        return std::nullopt;
+    }
+    return m_database->execute(statement, error, maxRows);
+}
+
+QString Connection::dataSource(const QString &connectionString)
+{
+    // Keys are matched without regard to case and surrounding blanks, as the
+    // original provider did; the value runs to the next ';'.
+    const QStringList parts = connectionString.split(QLatin1Char(';'));
+    for (const QString &part : parts) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        if (part.left(equals).trimmed().compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
+            return part.mid(equals + 1).trimmed();
+    }
+    return QString();
+}
+
+} // namespace vantelo::data
