@@ -1,1 +1,150 @@
-// implementation pending
+#include "access_import.h"
+
+#include "access_reader.h"
+#include "access_schema.h"
+#include "access_values.h"
+#include "quiet_output.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace vantelo::data {
+
+namespace {
+
+// The low bits of a row offset locate the row; the high bits are flags.
+constexpr int RowOffsetMask = 0x1fff;
+
+struct StatementFinalizer
+{
+    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
+};
+using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+bool run(sqlite3 *db, const QString &sql)
+{
+    return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+StatementPtr prepare(sqlite3 *db, const QString &sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &statement, nullptr);
+    return StatementPtr(statement);
+}
+
+void bindValue(sqlite3_stmt *insert, int index, const FieldValue &value)
+{
+    if (const auto *text = std::get_if<QString>(&value)) {
+        const QByteArray utf8 = text->toUtf8();
+        sqlite3_bind_text(insert, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else if (const auto *whole = std::get_if<std::int64_t>(&value)) {
+        sqlite3_bind_int64(insert, index, *whole);
+    } else if (const auto *number = std::get_if<double>(&value)) {
+        sqlite3_bind_double(insert, index, *number);
+    } else {
+        sqlite3_bind_null(insert, index);
+    }
+}
+
+std::vector<MdbColumn *> readColumns(MdbTableDef *table)
+{
+    const GPtrArray *columns = mdb_read_columns(table);
+    if (!columns || columns->len != table->num_cols)
+        return {};
+    std::vector<MdbColumn *> result;
+    for (guint index = 0; index < columns->len; ++index)
+        result.push_back(static_cast<MdbColumn *>(g_ptr_array_index(columns, index)));
+    return result;
+}
+
+// Inserts every row of the table into the copy, at most rowLimit of them.
+bool copyRows(MdbHandle *mdb, MdbTableDef *table, const std::vector<MdbColumn *> &columns,
+              sqlite3_stmt *insert, qint64 rowLimit)
+{
+    std::vector<MdbField> fields(columns.size());
+    mdb_rewind_table(table);
+    for (qint64 row = 0; row < rowLimit && mdb_fetch_row(table); ++row) {
+        // mdb_fetch_row leaves the row in the page buffer but tells a null
+        // apart from an empty text only while cracking it: crack the row
+        // once more to see each field as stored.
+        int start = 0;
+        size_t size = 0;
+        if (table->cur_row == 0 || mdb_find_row(mdb, int(table->cur_row) - 1, &start, &size) != 0)
+            continue;
+        if (mdb_crack_row(table, start & RowOffsetMask, size, fields.data()) < 0)
+            continue;
+        sqlite3_reset(insert);
+        sqlite3_clear_bindings(insert);
+        for (const MdbField &field : fields) {
+            if (field.colnum >= 0 && std::size_t(field.colnum) < columns.size())
+                bindValue(insert, field.colnum + 1, accessFieldValue(mdb, *columns[field.colnum], field));
+        }
+        if (sqlite3_step(insert) != SQLITE_DONE)
+            return false;
+    }
+    return true;
+}
+
+bool copyTable(MdbHandle *mdb, MdbCatalogEntry *entry, sqlite3 *db, qint64 rowLimit)
+{
+    const MdbTablePtr table = readTable(entry);
+    const std::vector<MdbColumn *> columns = table ? readColumns(table.get()) : std::vector<MdbColumn *>();
+    if (columns.empty())
+        return false;
+
+    const QString name = accessName(entry->object_name);
+    std::vector<AccessColumn> schema;
+    for (const MdbColumn *column : columns)
+        schema.push_back(AccessColumn{accessName(column->name), column->col_type});
+    const QStringList statements = copySchemaStatements(name, schema);
+    if (!run(db, statements.first()))
+        return false;
+    const StatementPtr insert = prepare(db, copyInsertStatement(name, columns.size()));
+    if (!insert || !copyRows(mdb, table.get(), columns, insert.get(), rowLimit))
+        return false;
+    // The index is built once the rows are in, which is faster than keeping
+    // it up to date row by row.
+    for (qsizetype index = 1; index < statements.size(); ++index) {
+        if (!run(db, statements[index]))
+            return false;
+    }
+    return true;
+}
+
+bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+} // namespace
+
+bool importAccessFile(const QString &path, sqlite3 *target, QString *error)
+{
+    const QuietOutput quiet;
+    const MdbHandlePtr mdb = openAccessFile(path);
+    if (!mdb)
+        return fail(error, QStringLiteral("the Access file cannot be read"));
+    // Every row takes at least its two-byte slot in a page's offset table,
+    // so a damaged page chain cannot make a table longer than this.
+    const qint64 rowLimit = QFileInfo(path).size() / 2;
+    if (!run(target, QStringLiteral("BEGIN")))
+        return fail(error, QStringLiteral("the copy of the Access file cannot be started"));
+    for (MdbCatalogEntry *entry : userTables(mdb.get())) {
+        // A table that cannot be read or copied whole is left out, so that
+        // the statements naming it fail and the rest of the file serves.
+        run(target, QStringLiteral("SAVEPOINT table_copy"));
+        if (!copyTable(mdb.get(), entry, target, rowLimit))
+            run(target, QStringLiteral("ROLLBACK TO table_copy"));
+        run(target, QStringLiteral("RELEASE table_copy"));
+    }
+    if (!run(target, QStringLiteral("COMMIT")))
+        return fail(error, QStringLiteral("the copy of the Access file cannot be completed"));
+    return true;
+}
+
+} // namespace vantelo::data

@@ -1,1 +1,17 @@
 #pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+namespace vantelo::data {
+
+// Copies every user table of the Access file at path (Jet 3, Jet 4 or ACE)
+// into target, an empty writable database, inside one transaction. Table
+// and column names are kept exactly; the pressure key column becomes TEXT
+// and each table with both key columns gets an index on them. A table the
+// reader cannot make sense of is left out. False, with a reason in error,
+// when the file itself cannot be read.
+bool importAccessFile(const QString &path, sqlite3 *target, QString *error);
+
+} // namespace vantelo::data
