@@ -1,0 +1,183 @@
+#include "data/database.h"
+#include "data_test_files.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using vantelo::data::Database;
+using namespace vantelo::test;
+
+namespace {
+
+const char *const SmallTable = "CREATE TABLE _HG20593 (公称压力PN TEXT, 公称通径DN REAL, 法兰外径D REAL);"
+                               "INSERT INTO _HG20593 VALUES ('1.6', 100, 220), ('1.6', 50, 165);";
+
+// A database of several pages, so that cutting it leaves a valid first page.
+const char *const SeveralPages = "PRAGMA page_size = 1024;"
+                                 "CREATE TABLE _HG20593 (公称压力PN TEXT, 公称通径DN REAL, note TEXT);"
+                                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200)"
+                                 " INSERT INTO _HG20593 SELECT '1.6', i, printf('%0100d', i) FROM n;";
+
+QByteArray accessHeader(const char *signature, char version)
+{
+    QByteArray header(0x20, '\0');
+    header[1] = 1;
+    header.replace(4, 16, QByteArray(signature, 16));
+    header[0x14] = version;
+    return header;
+}
+
+QByteArray padded(QByteArray bytes, int size)
+{
+    bytes.append(QByteArray(size - bytes.size(), '\0'));
+    return bytes;
+}
+
+struct DirectoryState
+{
+    QStringList entries;
+    QByteArray fileHash;
+    QDateTime fileModified;
+    bool operator==(const DirectoryState &) const = default;
+};
+
+DirectoryState stateOf(const QString &directory, const QString &file)
+{
+    return DirectoryState{
+        QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QCryptographicHash::hash(readBytes(file), QCryptographicHash::Sha256),
+        QFileInfo(file).lastModified()};
+}
+
+} // namespace
+
+class TestDatabaseOpen final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesWhatIsNoDatabase_data();
+    void refusesWhatIsNoDatabase();
+    void refusesAFileItMayNotRead();
+    void opensAnSqliteFile();
+    void leavesTheFileAndItsDirectoryUntouched_data();
+    void leavesTheFileAndItsDirectoryUntouched();
+};
+
+void TestDatabaseOpen::refusesWhatIsNoDatabase_data()
+{
+    QTest::addColumn<QByteArray>("content"); // written to the file unless null
+    QTest::addColumn<QString>("relativePath");
+
+    QRandomGenerator random(20593);
+    QByteArray noise(8192, '\0');
+    random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+
+    QTest::newRow("missing") << QByteArray() << "FLDATA.mdb";
+    QTest::newRow("directory") << QByteArray() << ".";
+    QTest::newRow("path through a file") << QByteArray() << "plain.txt/FLDATA.mdb";
+    QTest::newRow("empty") << QByteArray("") << "FLDATA.mdb";
+    QTest::newRow("random bytes") << noise << "FLDATA.mdb";
+    QTest::newRow("all zeros") << QByteArray(8192, '\0') << "FLDATA.mdb";
+    QTest::newRow("text") << QByteArray("公称压力PN,公称通径DN\n1.6,100\n") << "FLDATA.mdb";
+    QTest::newRow("SQLite header only") << QByteArray("SQLite format 3\0", 16) << "FLDATA.mdb";
+    QTest::newRow("SQLite header, zero page") << padded(QByteArray("SQLite format 3\0\x04\0", 18), 1024)
+                                              << "FLDATA.mdb";
+    QTest::newRow("Jet 4 header, then zeros") << padded(accessHeader("Standard Jet DB\0", 1), 16384) << "FLDATA.mdb";
+    QTest::newRow("ACE header, then zeros") << padded(accessHeader("Standard ACE DB\0", 2), 16384) << "FLDATA.mdb";
+    QTest::newRow("Jet 3 header, then zeros") << padded(accessHeader("Standard Jet DB\0", 0), 8192) << "FLDATA.mdb";
+    QTest::newRow("Jet 4 header, one page") << padded(accessHeader("Standard Jet DB\0", 1), 4096) << "FLDATA.mdb";
+    QTest::newRow("Jet 4 header, part page") << padded(accessHeader("Standard Jet DB\0", 1), 10000) << "FLDATA.mdb";
+}
+
+void TestDatabaseOpen::refusesWhatIsNoDatabase()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, relativePath);
+
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("plain.txt")), "not a directory"));
+    if (!content.isNull())
+        QVERIFY(writeBytes(dir.filePath(relativePath), content));
+
+    QString error;
+    QVERIFY(!Database::open(dir.filePath(relativePath), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestDatabaseOpen::refusesAFileItMayNotRead()
+{
+    if (::geteuid() == 0)
+        QSKIP("running as root, which reads any file whatever its permissions");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(createSqliteFile(path, SmallTable));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+
+    QString error;
+    QVERIFY(!Database::open(path, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestDatabaseOpen::opensAnSqliteFile()
+{
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/程序 目录#?%-XXXXXX")); // URI-hostile characters
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(createSqliteFile(path, SmallTable));
+
+    QString error;
+    const std::unique_ptr<Database> database = Database::open(path, &error);
+    QVERIFY2(database, qPrintable(error));
+    const auto rows = database->execute(QStringLiteral("select * from _HG20593"));
+    QVERIFY(rows);
+    QCOMPARE(rows->rowCount(), std::size_t(2));
+}
+
+void TestDatabaseOpen::leavesTheFileAndItsDirectoryUntouched_data()
+{
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QString>("cut"); // "none", or how the file is damaged
+    QTest::newRow("intact") << "delete" << "none";
+    // A reader of a WAL file normally creates -wal and -shm files beside it.
+    QTest::newRow("intact, WAL mode") << "wal" << "none";
+    QTest::newRow("truncated to half") << "delete" << "half";
+    QTest::newRow("one byte short") << "delete" << "byte";
+}
+
+void TestDatabaseOpen::leavesTheFileAndItsDirectoryUntouched()
+{
+    QFETCH(QString, journal);
+    QFETCH(QString, cut);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    const QByteArray sql = "PRAGMA journal_mode = " + journal.toLatin1() + ";" + SeveralPages;
+    QVERIFY(createSqliteFile(path, sql.constData()));
+    const QByteArray whole = readBytes(path);
+    if (cut == QLatin1String("half"))
+        QVERIFY(writeBytes(path, whole.left(whole.size() / 2)));
+    else if (cut == QLatin1String("byte"))
+        QVERIFY(writeBytes(path, whole.left(whole.size() - 1)));
+    QVERIFY(setModified(path, QDateTime::currentDateTimeUtc().addDays(-3)));
+    const DirectoryState before = stateOf(dir.path(), path);
+
+    {
+        const std::unique_ptr<Database> database = Database::open(path);
+        QCOMPARE(database != nullptr, cut == QLatin1String("none"));
+        if (database) {
+            QVERIFY(database->execute(QStringLiteral("select distinct 公称通径DN from _HG20593 where 公称压力PN='1.6'")));
+            QVERIFY(!database->execute(QStringLiteral("insert into _HG20593 values ('2.5', 1, 'x')")));
+            QVERIFY(!database->execute(QStringLiteral("pragma journal_mode = wal")));
+        }
+    }
+    QCOMPARE(stateOf(dir.path(), path), before);
+}
+
+QTEST_GUILESS_MAIN(TestDatabaseOpen)
+#include "test_database_open.moc"
