@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/control_spec.h"
+
+#include <span>
+
+namespace vantelo::ui {
+
+// A tab of the window: its caption and its page's controls, front to back
+// (the first row lies on top, the last at the bottom). The eighth tab has none.
+struct TabPageSpec
+{
+    const char *caption;
+    std::span<const ControlSpec> controls;
+};
+
+// The eight tabs, in order.
+std::span<const TabPageSpec> tabPages();
+
+// One table per standard's page.
+std::span<const ControlSpec> hg20593Page();
+std::span<const ControlSpec> hg20594Page();
+std::span<const ControlSpec> hg20595Page();
+std::span<const ControlSpec> hg20596Page();
+std::span<const ControlSpec> hg20616Page();
+std::span<const ControlSpec> hg20617Page();
+std::span<const ControlSpec> hg20618Page();
+
+} // namespace vantelo::ui
