@@ -1,0 +1,46 @@
+#include "ui/form1.h"
+
+#include "ui/page_builder.h"
+#include "ui/page_tables.h"
+#include "ui/program_icon.h"
+#include "ui/tab_control.h"
+#include "ui/tab_strip.h"
+#include "ui/window_fonts.h"
+
+namespace vantelo::ui {
+namespace {
+
+constexpr QSize kClientSize(474, 359);
+constexpr QRect kTabControlGeometry(0, 0, 473, 357);
+constexpr int kOpeningTab = 6; // "HG20618"
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+    , m_tabs(nullptr)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vantelo"));
+    setWindowIcon(programIcon());
+    setFont(windowFont());
+    setFixedSize(kClientSize);
+
+    m_tabs = new TabControl(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(kTabControlGeometry);
+
+    // Focus runs from the tab strip through each page's lists and button, in
+    // tab order; controls of hidden pages are skipped by Qt.
+    QWidget *previous = m_tabs->tabStrip();
+    for (const TabPageSpec &tab : tabPages()) {
+        QWidget *page = m_tabs->addTab(QString::fromUtf8(tab.caption));
+        for (QWidget *stop : buildPage(page, tab.controls)) {
+            setTabOrder(previous, stop);
+            previous = stop;
+        }
+    }
+    m_tabs->setCurrentTab(kOpeningTab);
+}
+
+} // namespace vantelo::ui

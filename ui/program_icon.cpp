@@ -1,0 +1,33 @@
+#include "ui/program_icon.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace vantelo::ui {
+namespace {
+
+// Rendered here rather than through an icon-engine plugin, which may be absent.
+QPixmap renderIcon(const QString &resource, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(0, 0, size, size));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addPixmap(renderIcon(QStringLiteral(":/icons/program16.svg"), 16));
+    icon.addPixmap(renderIcon(QStringLiteral(":/icons/program32.svg"), 32));
+    return icon;
+}
+
+} // namespace vantelo::ui
