@@ -1,5 +1,6 @@
 #include "picture_control.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -10,21 +11,38 @@ PictureControl::PictureControl(const QString &resourcePath, QSize storedSize, Fi
     , m_resourcePath(resourcePath)
     , m_storedSize(storedSize)
     , m_fit(fit)
-    , m_renderer(new QSvgRenderer(resourcePath, this))
+    , m_renderer(new QSvgRenderer(this))
 {
-    // Stretched pictures keep their design aspect; the SVG is drawn into the
-    // whole control so x and y scale independently.
+    // Loading a missing file would make Qt Svg print a warning; a missing
+    // picture simply leaves the control blank.
+    if (QFileInfo::exists(resourcePath))
+        m_renderer->load(resourcePath);
+    // The stored size, not the SVG's own, decides the scale, and a stretched
+    // picture gives up its aspect ratio to fill the control.
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    if (m_fit == Fit::Natural && m_storedSize.isValid())
+        setFixedSize(m_storedSize);
+}
+
+bool PictureControl::hasPicture() const
+{
+    return m_renderer->isValid();
+}
+
+QRectF PictureControl::pictureRect() const
+{
+    if (m_fit == Fit::Stretched)
+        return QRectF(rect());
+    return QRectF(QPointF(0, 0), QSizeF(m_storedSize));
 }
 
 void PictureControl::paintEvent(QPaintEvent *)
 {
-    if (!m_renderer->isValid())
+    if (!m_renderer->isValid() || m_storedSize.isEmpty())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF target = m_fit == Fit::Stretched ? QRectF(rect()) : QRectF(QPointF(0, 0), QSizeF(m_storedSize));
-    m_renderer->render(&painter, target);
+    m_renderer->render(&painter, pictureRect());
 }
 
 } // namespace vantelo::ui

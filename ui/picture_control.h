@@ -4,12 +4,14 @@
 #include <QString>
 #include <QWidget>
 
+class QSvgRenderer;
+
 namespace vantelo::ui {
 
-// An image control showing one of the flange drawings (an SVG resource drawn
-// at its stored pixel size). Stretched: scaled to fill the control in x and y
-// independently. Natural: shown unscaled at the stored size. Being vector art
-// it is drawn crisp at any device pixel ratio.
+// An image control showing one of the flange drawings, an SVG resource drawn
+// at its stored pixel size. Stretched: scaled to fill the control, in x and y
+// independently. Natural: the control takes the stored size and shows the
+// picture unscaled. Being vector art it stays crisp at any device pixel ratio.
 class PictureControl final : public QWidget
 {
     Q_OBJECT
@@ -22,15 +24,20 @@ public:
     QSize storedSize() const { return m_storedSize; }
     Fit fit() const { return m_fit; }
     QString resourcePath() const { return m_resourcePath; }
+    bool hasPicture() const;
+
+    QSize sizeHint() const override { return m_storedSize; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRectF pictureRect() const;
+
     QString m_resourcePath;
     QSize m_storedSize;
     Fit m_fit;
-    class QSvgRenderer *m_renderer;
+    QSvgRenderer *m_renderer;
 };
 
 } // namespace vantelo::ui

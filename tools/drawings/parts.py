@@ -1,0 +1,30 @@
+"""Pieces that every flange section shares: the plate's outer rim beyond a
+bolt hole, the bolt hole's centre line, the bevel callout of a weld seat."""
+
+import math
+
+import draft as d
+from draft import Face
+
+
+def rim(x_edge, x_hole, top, bottom):
+    """The plate between its outer edge and the bolt hole, cut open."""
+    return Face((min(x_edge, x_hole), top)).to(
+        (max(x_edge, x_hole), top), (max(x_edge, x_hole), bottom), (min(x_edge, x_hole), bottom))
+
+
+def bolt_hole_centre(sheet, x, top, y_bolt_circle):
+    """The hole's centre line, carried down to the bolt-circle dimension."""
+    sheet.centre(x, top - 5, x, y_bolt_circle + d.EXT_OVERSHOOT)
+
+
+def bevel_callout(sheet, wall_x, seat, radius, text_at, reach=12):
+    """The weld bevel's angle: the bevel line drawn on past the top face by
+    `reach` px, an arc from the pipe wall to it, and the printed angle beside
+    them. `seat` is the bevel's outer end on the top face; the bevel runs at
+    50 degrees to the pipe wall."""
+    k = math.tan(math.radians(50))
+    vertex = (wall_x, seat[1] + (seat[0] - wall_x) / k)
+    sheet.thin(seat, (seat[0] + reach * k, seat[1] - reach))
+    sheet.thin(*d.arc(vertex[0], vertex[1], radius, 0, 50))
+    sheet.text(text_at[0], text_at[1], "50°", size=9)
