@@ -1,5 +1,6 @@
 #include "access_import.h"
 
+#include "access_catalog.h"
 #include "access_reader.h"
 #include "access_schema.h"
 #include "access_values.h"
@@ -12,9 +13,6 @@
 namespace vantelo::data {
 
 namespace {
-
-// The low bits of a row offset locate the row; the high bits are flags.
-constexpr int RowOffsetMask = 0x1fff;
 
 struct StatementFinalizer
 {
@@ -49,45 +47,6 @@ void bindValue(sqlite3_stmt *insert, int index, const FieldValue &value)
     }
 }
 
-std::vector<MdbColumn *> readColumns(MdbTableDef *table)
-{
-    const GPtrArray *columns = mdb_read_columns(table);
-    if (!columns || columns->len != table->num_cols)
-        return {};
-    std::vector<MdbColumn *> result;
-    for (guint index = 0; index < columns->len; ++index)
-        result.push_back(static_cast<MdbColumn *>(g_ptr_array_index(columns, index)));
-    return result;
-}
-
-// Inserts every row of the table into the copy, at most rowLimit of them.
-bool copyRows(MdbHandle *mdb, MdbTableDef *table, const std::vector<MdbColumn *> &columns,
-              sqlite3_stmt *insert, qint64 rowLimit)
-{
-    std::vector<MdbField> fields(columns.size());
-    mdb_rewind_table(table);
-    for (qint64 row = 0; row < rowLimit && mdb_fetch_row(table); ++row) {
-        // mdb_fetch_row leaves the row in the page buffer but tells a null
-        // apart from an empty text only while cracking it: crack the row
-        // once more to see each field as stored.
-        int start = 0;
-        size_t size = 0;
-        if (table->cur_row == 0 || mdb_find_row(mdb, int(table->cur_row) - 1, &start, &size) != 0)
-            continue;
-        if (mdb_crack_row(table, start & RowOffsetMask, size, fields.data()) < 0)
-            continue;
-        sqlite3_reset(insert);
-        sqlite3_clear_bindings(insert);
-        for (const MdbField &field : fields) {
-            if (field.colnum >= 0 && std::size_t(field.colnum) < columns.size())
-                bindValue(insert, field.colnum + 1, accessFieldValue(mdb, *columns[field.colnum], field));
-        }
-        if (sqlite3_step(insert) != SQLITE_DONE)
-            return false;
-    }
-    return true;
-}
-
 bool copyTable(MdbHandle *mdb, MdbCatalogEntry *entry, sqlite3 *db, qint64 rowLimit)
 {
     const MdbTablePtr table = readTable(entry);
@@ -103,7 +62,15 @@ bool copyTable(MdbHandle *mdb, MdbCatalogEntry *entry, sqlite3 *db, qint64 rowLi
     if (!run(db, statements.first()))
         return false;
     const StatementPtr insert = prepare(db, copyInsertStatement(name, columns.size()));
-    if (!insert || !copyRows(mdb, table.get(), columns, insert.get(), rowLimit))
+    if (!insert)
+        return false;
+    const bool copied = forEachRow(mdb, table.get(), rowLimit, [&](const std::vector<MdbField> &fields) {
+        sqlite3_reset(insert.get());
+        for (std::size_t column = 0; column < columns.size(); ++column)
+            bindValue(insert.get(), int(column) + 1, accessFieldValue(mdb, *columns[column], fields[column]));
+        return sqlite3_step(insert.get()) == SQLITE_DONE;
+    });
+    if (!copied)
         return false;
     // The index is built once the rows are in, which is faster than keeping
     // it up to date row by row.
@@ -127,18 +94,19 @@ bool importAccessFile(const QString &path, sqlite3 *target, QString *error)
 {
     const QuietOutput quiet;
     const MdbHandlePtr mdb = openAccessFile(path);
-    if (!mdb)
-        return fail(error, QStringLiteral("the Access file cannot be read"));
     // Every row takes at least its two-byte slot in a page's offset table,
     // so a damaged page chain cannot make a table longer than this.
     const qint64 rowLimit = QFileInfo(path).size() / 2;
+    std::optional<std::vector<MdbCatalogEntry>> tables = mdb ? readUserTables(mdb.get(), rowLimit) : std::nullopt;
+    if (!tables)
+        return fail(error, QStringLiteral("the Access file cannot be read"));
     if (!run(target, QStringLiteral("BEGIN")))
         return fail(error, QStringLiteral("the copy of the Access file cannot be started"));
-    for (MdbCatalogEntry *entry : userTables(mdb.get())) {
+    for (MdbCatalogEntry &entry : *tables) {
         // A table that cannot be read or copied whole is left out, so that
         // the statements naming it fail and the rest of the file serves.
         run(target, QStringLiteral("SAVEPOINT table_copy"));
-        if (!copyTable(mdb.get(), entry, target, rowLimit))
+        if (!copyTable(mdb.get(), &entry, target, rowLimit))
             run(target, QStringLiteral("ROLLBACK TO table_copy"));
         run(target, QStringLiteral("RELEASE table_copy"));
     }

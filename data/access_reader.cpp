@@ -6,8 +6,8 @@ namespace vantelo::data {
 
 namespace {
 
-// The page that holds the definition of the catalog table MSysObjects.
-constexpr unsigned long CatalogDefinitionPage = 2;
+// The low bits of a row offset locate the row; the high bits are flags.
+constexpr int RowOffsetMask = 0x1fff;
 
 // libmdb picks its text decoding from environment variables where they are
 // set; this program reads none, so decode as the file says: Jet 3 text in
@@ -25,25 +25,6 @@ void decodeTextAsTheFileSays(MdbHandle *mdb)
     mdb->iconv_out = iconv_open(source.constData(), "UTF-8");
 }
 
-// mdb_read_catalog walks the rows of the catalog table MSysObjects without
-// the checks of readTable(); making them here first turns a crash on a
-// damaged catalog into a refusal.
-bool catalogIsReadable(MdbHandle *mdb)
-{
-    MdbCatalogEntry catalog{};
-    catalog.mdb = mdb;
-    catalog.object_type = MDB_TABLE;
-    catalog.table_pg = CatalogDefinitionPage;
-    qstrncpy(catalog.object_name, "MSysObjects", sizeof catalog.object_name);
-    return readTable(&catalog) != nullptr;
-}
-
-bool isUserTable(MdbCatalogEntry *entry)
-{
-    return entry && mdb_is_user_table(entry)
-        && qstrnicmp(entry->object_name, "MSys", 4) != 0;
-}
-
 } // namespace
 
 MdbHandlePtr openAccessFile(const QString &path)
@@ -52,8 +33,6 @@ MdbHandlePtr openAccessFile(const QString &path)
     if (!mdb || !mdb->f || !mdb->fmt)
         return nullptr;
     decodeTextAsTheFileSays(mdb.get());
-    if (!catalogIsReadable(mdb.get()) || !mdb_read_catalog(mdb.get(), MDB_TABLE))
-        return nullptr;
     return mdb;
 }
 
@@ -65,17 +44,35 @@ MdbTablePtr readTable(MdbCatalogEntry *entry)
     return table;
 }
 
-std::vector<MdbCatalogEntry *> userTables(MdbHandle *mdb)
+std::vector<MdbColumn *> readColumns(MdbTableDef *table)
 {
-    std::vector<MdbCatalogEntry *> tables;
-    if (!mdb->catalog)
-        return tables;
-    for (guint index = 0; index < mdb->catalog->len; ++index) {
-        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, index));
-        if (isUserTable(entry))
-            tables.push_back(entry);
+    const GPtrArray *columns = mdb_read_columns(table);
+    if (!columns || columns->len != table->num_cols)
+        return {};
+    std::vector<MdbColumn *> result;
+    for (guint index = 0; index < columns->len; ++index)
+        result.push_back(static_cast<MdbColumn *>(g_ptr_array_index(columns, index)));
+    return result;
+}
+
+bool forEachRow(MdbHandle *mdb, MdbTableDef *table, qint64 rowLimit, const RowVisitor &visit)
+{
+    std::vector<MdbField> fields(table->num_cols);
+    mdb_rewind_table(table);
+    for (qint64 row = 0; row < rowLimit && mdb_fetch_row(table); ++row) {
+        // mdb_fetch_row leaves the row in the page buffer but tells a null
+        // apart from an empty text only while cracking it: crack the row
+        // once more to see each field as stored.
+        int start = 0;
+        size_t size = 0;
+        if (table->cur_row == 0 || mdb_find_row(mdb, int(table->cur_row) - 1, &start, &size) != 0)
+            continue;
+        if (mdb_crack_row(table, start & RowOffsetMask, size, fields.data()) < 0)
+            continue;
+        if (!visit(fields))
+            return false;
     }
-    return tables;
+    return true;
 }
 
 } // namespace vantelo::data

@@ -4,6 +4,7 @@
 
 #include <mdbtools.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,16 +22,21 @@ using MdbHandlePtr = std::unique_ptr<MdbHandle, MdbHandleCloser>;
 using MdbTablePtr = std::unique_ptr<MdbTableDef, MdbTableFreer>;
 
 // Opens an Access file with libmdb for reading, its text decoded to UTF-8
-// as the file itself says, and only once its catalog proves readable.
-// nullptr when libmdb cannot make sense of the file.
+// as the file itself says. nullptr when libmdb does not take the file.
 MdbHandlePtr openAccessFile(const QString &path);
 
 // The definition of a table, or nullptr when libmdb cannot read it or its
-// rows could not be walked (libmdb 1.0.0 walks a missing usage map).
+// rows could not be walked (libmdb 1.0.0 would walk a missing usage map).
 MdbTablePtr readTable(MdbCatalogEntry *entry);
 
-// The catalog entries of the tables a user made (system tables left out).
-std::vector<MdbCatalogEntry *> userTables(MdbHandle *mdb);
+// The columns of a table in column order; empty when they cannot be read.
+std::vector<MdbColumn *> readColumns(MdbTableDef *table);
+
+// Hands every row of the table, at most rowLimit of them, to visit as its
+// fields stand in mdb->pg_buf, one MdbField per column, nulls marked.
+// Stops and returns false as soon as visit does.
+using RowVisitor = std::function<bool(const std::vector<MdbField> &fields)>;
+bool forEachRow(MdbHandle *mdb, MdbTableDef *table, qint64 rowLimit, const RowVisitor &visit);
 
 // A libmdb name buffer as text; the buffer need not hold a terminating NUL.
 template<std::size_t N>

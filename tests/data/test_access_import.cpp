@@ -61,22 +61,21 @@ QStringList tableNames(const Database &database)
     return names;
 }
 
+constexpr int JetPage = 4096;
+
 QByteArray damaged(QByteArray bytes, const QString &damage)
 {
-    const int page = 4096;
-    if (damage == QLatin1String("catalog page zeroed"))
-        bytes.replace(2 * page, page, QByteArray(page, '\0'));
-    else if (damage == QLatin1String("two pages"))
-        bytes.truncate(2 * page);
-    else if (damage == QLatin1String("half"))
-        bytes.truncate(bytes.size() / 2 / page * page);
-    else if (damage == QLatin1String("data pages zeroed"))
-        bytes.replace(3 * page, bytes.size() - 3 * page, QByteArray(bytes.size() - 3 * page, '\0'));
-    else if (damage == QLatin1String("usage map emptied")) {
+    if (damage == QLatin1String("catalog page zeroed")) {
+        bytes.replace(2 * JetPage, JetPage, QByteArray(JetPage, '\0'));
+    } else if (damage == QLatin1String("data pages zeroed")) {
+        bytes.replace(3 * JetPage, bytes.size() - 3 * JetPage, QByteArray(bytes.size() - 3 * JetPage, '\0'));
+    } else if (damage == QLatin1String("usage map emptied")) {
         // DateTest's definition (page 18) finds its usage map at page 19,
         // row 0: point it at row 1 instead and make row 1 zero bytes long.
-        qToLittleEndian<quint32>(0x1301, bytes.data() + 18 * page + 55);
-        qToLittleEndian<quint16>(0x0fbb, bytes.data() + 19 * page + 16);
+        qToLittleEndian<quint32>(0x1301, bytes.data() + 18 * JetPage + 55);
+        qToLittleEndian<quint16>(0x0fbb, bytes.data() + 19 * JetPage + 16);
+    } else if (damage.startsWith(QLatin1String("pages:"))) {
+        bytes.truncate(damage.mid(6).toInt() * JetPage);
     }
     return bytes;
 }
@@ -194,29 +193,36 @@ void TestAccessImport::leavesTheAccessFileUntouched()
 
 void TestAccessImport::survivesADamagedAccessFile_data()
 {
+    QTest::addColumn<QString>("fixture");
     QTest::addColumn<QString>("damage");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<QStringList>("tables");
-    QTest::newRow("catalog page zeroed") << "catalog page zeroed" << false << QStringList();
-    QTest::newRow("two pages left") << "two pages" << false << QStringList();
-    QTest::newRow("half left") << "half" << true << QStringList{"DateTest"};
+
+    const QString jet4 = QStringLiteral("datetest-jet4.mdb");
+    QTest::newRow("catalog page zeroed") << jet4 << "catalog page zeroed" << false << QStringList();
+    QTest::newRow("two pages left") << jet4 << "pages:2" << false << QStringList();
+    QTest::newRow("half left") << jet4 << "pages:33" << true << QStringList{"DateTest"};
     // The catalog's rows are gone: a database without tables.
-    QTest::newRow("data pages zeroed") << "data pages zeroed" << true << QStringList();
+    QTest::newRow("data pages zeroed") << jet4 << "data pages zeroed" << true << QStringList();
     // libmdb 1.0.0 would walk the missing map and crash; the table is left out.
-    QTest::newRow("usage map emptied") << "usage map emptied" << true << QStringList();
+    QTest::newRow("usage map emptied") << jet4 << "usage map emptied" << true << QStringList();
+    // libmdb's own catalog reader loops forever on the properties of this one.
+    QTest::newRow("ACE file cut short") << "asample-ace12.accdb" << "pages:107" << true << QStringList{"Asset Items"};
 }
 
 // Whatever opens must answer for every table it lists.
 void TestAccessImport::survivesADamagedAccessFile()
 {
+    QFETCH(QString, fixture);
     QFETCH(QString, damage);
     QFETCH(bool, opens);
     QFETCH(QStringList, tables);
-    SKIP_WITHOUT_FIXTURE("datetest-jet4.mdb");
-    const QString fixture = accessFixture("datetest-jet4.mdb");
+    const QString original = accessFixture(fixture.toUtf8().constData());
+    if (original.isEmpty())
+        QSKIP("VANTELO_FIXTURES_DIR does not hold the fixture");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
-    QVERIFY(writeBytes(path, damaged(readBytes(fixture), damage)));
+    QVERIFY(writeBytes(path, damaged(readBytes(original), damage)));
 
     const std::unique_ptr<Database> database = Database::open(path);
     QCOMPARE(database != nullptr, opens);
