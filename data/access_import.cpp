@@ -5,20 +5,13 @@
 #include "access_schema.h"
 #include "access_values.h"
 #include "quiet_output.h"
+#include "sqlite_statement.h"
 
 #include <QFileInfo>
-
-#include <sqlite3.h>
 
 namespace vantelo::data {
 
 namespace {
-
-struct StatementFinalizer
-{
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
 bool run(sqlite3 *db, const QString &sql)
 {

@@ -3,21 +3,14 @@
 #include "access_import.h"
 #include "engine_guard.h"
 #include "file_format.h"
+#include "sqlite_statement.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
 namespace vantelo::data {
 
 namespace {
-
-struct StatementFinalizer
-{
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
 void setError(QString *error, const QString &text)
 {
