@@ -2,7 +2,7 @@
 
 import draft as d
 from draft import Face
-from parts import bevel_callout, bolt_hole_centre, rim
+from parts import bevel_callout, bolt_hole_centre, pipe, rim
 from sheet import Sheet
 
 AXIS = 136
@@ -33,14 +33,7 @@ def draw():
     s.heavy((bore_l, UNDER), (bore_r, UNDER))            # far edge of the bore
 
     # The pipe, cut along its axis and broken off above the hub.
-    for outer, inner in ((PIPE[0], PIPE[0] + PIPE_WALL), (PIPE[1], PIPE[1] - PIPE_WALL)):
-        a, b = min(outer, inner), max(outer, inner)
-        # The bevel dimension crosses the right wall: its hatching stops there.
-        clear = [d.box(a, 71, b, 77)] if outer == PIPE[1] else []
-        s.face(Face((b, PIPE_END)).to((a, PIPE_END), (a, d.wave_y(a, BREAK_Y)))
-               .brk(d.wave(a, b, BREAK_Y)), rising=False, holes=clear)
-    s.thin(*d.wave(PIPE[0] + PIPE_WALL, PIPE[1] - PIPE_WALL, BREAK_Y))
-    s.heavy((PIPE[0] + PIPE_WALL, PIPE_END), (PIPE[1] - PIPE_WALL, PIPE_END))
+    pipe(s, PIPE, PIPE_WALL, PIPE_END, BREAK_Y, clear_band=(71, 77))
 
     s.centre(AXIS, BREAK_Y - 8, AXIS, 250)
     bolt_hole_centre(s, 47, TOP, K_Y)
