@@ -62,6 +62,7 @@ inline constexpr DimensionLine kDimensionLines[] = {
 
     {3, "Label27", "neck diameter N", Horizontal, 14, 75, 173, {90, 110, 160}, BothSides},
     {3, "Label28", "pipe outside diameter A1", Horizontal, 35, 87, 161, {100, 115, 150}, BothSides},
+    // The two H1 arrows point onto y 58 and y 68; how far their tails reach is the drawing's own.
     {3, "Label34", "straight neck length H1, upper arrow", Vertical, 192, 48, 58, {50, 53, 56}, BothSides},
     {3, "Label34", "straight neck length H1, lower arrow", Vertical, 192, 68, 78, {70, 73, 76}, BothSides},
     {3, "Label35", "neck fillet radius R (shelf)", Horizontal, 61, 61, 69, {62, 64, 66}, BothSides},

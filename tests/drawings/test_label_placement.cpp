@@ -32,7 +32,8 @@ const PictureGeometry kPictures[7] = {
 enum Placement { Above, LeftOf, Beside };
 
 // The stored layout puts some labels further from their lines than others:
-// Label3 stands about 10 px above the bolt-hole line of tab 1.
+// Label3 stands about 10 px above tab 1's bolt-hole line, Label44 about 9 px
+// above tab 4's.
 constexpr double kNearLine = 11.0;
 
 QRectF toPixels(const QRect &twips)

@@ -9,6 +9,7 @@ import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
+sys.dont_write_bytecode = True   # keep the source tree free of caches
 
 
 def main():
