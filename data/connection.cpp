@@ -24,10 +24,9 @@ QString Connection::connectionString() const
 
 bool Connection::open(QString *error)
 {
-    if (m_database) {
-        setError(error, QStringLiteral("the connection is already open"));
-        return false;
-    }
+    // Opening again starts afresh from the current connection string; a
+    // failed open leaves the connection unopened.
+    m_database.reset();
     const QString path = dataSource(m_connectionString);
     if (path.isEmpty()) {
         setError(error, QStringLiteral("the connection string names no data source"));

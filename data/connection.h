@@ -18,7 +18,8 @@ public:
     void setConnectionString(const QString &connectionString);
     QString connectionString() const;
 
-    // Opens the data source of the connection string; false on any failure.
+    // Opens the data source of the connection string, closing whatever the
+    // connection had open; false on any failure, and then it is unopened.
     bool open(QString *error = nullptr);
     bool isOpen() const;
 

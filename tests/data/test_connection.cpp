@@ -23,7 +23,7 @@ private slots:
     void refusesStatementsUntilOpen();
     void staysClosedWhenTheFileCannotBeOpened_data();
     void staysClosedWhenTheFileCannotBeOpened();
-    void opensOnceAndAnswers();
+    void reopensFromTheCurrentString();
 };
 
 void TestConnection::findsTheDataSource_data()
@@ -81,25 +81,29 @@ void TestConnection::staysClosedWhenTheFileCannotBeOpened()
     QVERIFY(!connection.execute(QStringLiteral("select 1")));
 }
 
-void TestConnection::opensOnceAndAnswers()
+void TestConnection::reopensFromTheCurrentString()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    const QString first = dir.filePath(QStringLiteral("first.mdb"));
+    const QString second = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(vantelo::test::createSqliteFile(first, "CREATE TABLE _HG20593 (公称压力PN TEXT, 公称通径DN REAL);"));
     QVERIFY(vantelo::test::createSqliteFile(
-        path, "CREATE TABLE _HG20593 (公称压力PN TEXT, 公称通径DN REAL); INSERT INTO _HG20593 VALUES ('1.6', 100);"));
+        second, "CREATE TABLE _HG20593 (公称压力PN TEXT, 公称通径DN REAL); INSERT INTO _HG20593 VALUES ('1.6', 100);"));
+    const QString statement = QStringLiteral("select distinct 公称通径DN from _HG20593 where 公称压力PN='1.6'");
 
     Connection connection;
-    connection.setConnectionString(Provider + path);
+    connection.setConnectionString(Provider + first);
     QVERIFY(connection.open());
-    QVERIFY(connection.isOpen());
+    QCOMPARE(connection.execute(statement)->rowCount(), std::size_t(0));
 
-    // A second open is refused, as for any open connection, and changes nothing.
+    connection.setConnectionString(Provider + second);
+    QVERIFY(connection.open());
+    QCOMPARE(connection.execute(statement)->rowCount(), std::size_t(1));
+
+    connection.setConnectionString(Provider + dir.filePath(QStringLiteral("missing.mdb")));
     QVERIFY(!connection.open());
-    QVERIFY(connection.isOpen());
-    const auto rows = connection.execute(
-        QStringLiteral("select distinct 公称通径DN from _HG20593 where 公称压力PN='1.6'"));
-    QVERIFY(rows);
-    QCOMPARE(rows->rowCount(), std::size_t(1));
+    QVERIFY(!connection.isOpen());
+    QVERIFY(!connection.execute(statement));
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
