@@ -4,7 +4,6 @@
 #include "access_reader.h"
 #include "access_schema.h"
 #include "access_values.h"
-#include "quiet_output.h"
 #include "sqlite_statement.h"
 
 #include <QFileInfo>
@@ -83,9 +82,8 @@ bool fail(QString *error, const QString &reason)
 
 } // namespace
 
-bool importAccessFile(const QString &path, sqlite3 *target, QString *error)
+bool importAccessFileInProcess(const QString &path, sqlite3 *target, QString *error)
 {
-    const QuietOutput quiet;
     const MdbHandlePtr mdb = openAccessFile(path);
     // Every row takes at least its two-byte slot in a page's offset table,
     // so a damaged page chain cannot make a table longer than this.

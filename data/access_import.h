@@ -12,6 +12,11 @@ namespace vantelo::data {
 // and each table with both key columns gets an index on them. A table the
 // reader cannot make sense of is left out. False, with a reason in error,
 // when the file itself cannot be read.
-bool importAccessFile(const QString &path, sqlite3 *target, QString *error);
+//
+// libmdb may crash or hang on a damaged file, and it prints about odd files
+// on standard output and error: the program runs this only in the child of
+// importAccessFileIsolated. The fuzz harness runs it in process, so that the
+// sanitizers see where libmdb fails.
+bool importAccessFileInProcess(const QString &path, sqlite3 *target, QString *error);
 
 } // namespace vantelo::data

@@ -1,8 +1,8 @@
 #include "database.h"
 
-#include "access_import.h"
 #include "engine_guard.h"
 #include "file_format.h"
+#include "isolated_import.h"
 #include "sqlite_statement.h"
 
 #include <QFile>
@@ -40,17 +40,6 @@ sqlite3 *openSqliteFile(const QString &path, QString *error)
     if (opened != SQLITE_OK
         || sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) != SQLITE_OK) {
         setError(error, db ? engineError(db) : QStringLiteral("the database cannot be opened"));
-        sqlite3_close_v2(db);
-        return nullptr;
-    }
-    return db;
-}
-
-sqlite3 *openAccessCopy(const QString &path, QString *error)
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK
-        || !importAccessFile(path, db, error)) {
         sqlite3_close_v2(db);
         return nullptr;
     }
@@ -110,13 +99,16 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
     if (check.format == FileFormat::Sqlite)
         db = openSqliteFile(path, error);
     else if (check.format == FileFormat::Access)
-        db = openAccessCopy(path, error);
+        db = importAccessFileIsolated(path, error);
     else
         setError(error, check.problem);
-    if (!db)
-        return nullptr;
-    allowReadsOnly(db);
-    return std::unique_ptr<Database>(new Database(db));
+    return db ? adopt(db) : nullptr;
+}
+
+std::unique_ptr<Database> Database::adopt(sqlite3 *handle)
+{
+    allowReadsOnly(handle);
+    return std::unique_ptr<Database>(new Database(handle));
 }
 
 std::optional<ResultSet> Database::execute(const QString &statement, QString *error, std::size_t maxRows) const

@@ -27,6 +27,10 @@ public:
     // given, sets it to a short reason. Never shows anything, never crashes.
     static std::unique_ptr<Database> open(const QString &path, QString *error = nullptr);
 
+    // Takes over a connection opened elsewhere and guards it as open() does.
+    // The fuzz harness reads Access files in its own process and uses this.
+    static std::unique_ptr<Database> adopt(sqlite3 *handle);
+
     // Runs one read-only statement and fetches at most maxRows rows.
     // A second statement, a write, or any engine error gives std::nullopt.
     std::optional<ResultSet> execute(const QString &statement, QString *error = nullptr,
