@@ -83,12 +83,11 @@ private slots:
 private:
     // Loads a window on a directory holding path, exercises every pick and
     // button, and checks that the window still answers events afterwards.
-    void exercise(test::FakeForm &form, const QString &directory);
+    void exercise(test::FakeForm &form, data::Connection &connection, const QString &directory);
 };
 
-void HostileDataFilesTest::exercise(test::FakeForm &form, const QString &directory)
+void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
 {
-    data::Connection connection;
     app::loadForm1(form, connection, directory);
     for (int list = 1; list <= 13; list += 2) {
         QComboBox *pressures = form.list(QStringLiteral("Combo%1").arg(list).toLatin1().constData());
@@ -172,8 +171,9 @@ void HostileDataFilesTest::fileContents()
     const QDateTime modified = QFileInfo(path).lastModified();
     const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 
+    data::Connection connection; // outlives the window that uses it
     test::FakeForm form;
-    exercise(form, dir.path());
+    exercise(form, connection, dir.path());
     // Back on the first pressure: the list shows what the file could give.
     if (firstPageDiameters >= 0)
         QCOMPARE(form.list("Combo2")->count(), firstPageDiameters);
@@ -192,8 +192,9 @@ void HostileDataFilesTest::dataFileThatIsADirectory()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("FLDATA.mdb")));
+    data::Connection connection; // outlives the window that uses it
     test::FakeForm form;
-    exercise(form, dir.path());
+    exercise(form, connection, dir.path());
     QCOMPARE(form.list("Combo2")->count(), 0);
     QCOMPARE(form.list("Combo1")->currentIndex(), 0);
 }
@@ -207,8 +208,9 @@ void HostileDataFilesTest::dataFileWithoutReadPermission()
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly))
         QSKIP("running with rights that read any file (root): an unreadable file cannot be made");
+    data::Connection connection; // outlives the window that uses it
     test::FakeForm form;
-    exercise(form, dir.path());
+    exercise(form, connection, dir.path());
     QCOMPARE(form.list("Combo2")->count(), 0);
 }
 
@@ -217,8 +219,8 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(test::writeDataFile(path, {Create20593, "insert into _HG20593 values ('0.25', 10, 75)"}));
-    test::FakeForm form;
     data::Connection connection;
+    test::FakeForm form;
     app::loadForm1(form, connection, dir.path());
     QCOMPARE(form.list("Combo2")->count(), 1);
 
@@ -261,8 +263,8 @@ void HostileDataFilesTest::typedTexts()
     QVERIFY(test::writeDataFile(dir.filePath(QStringLiteral("FLDATA.mdb")),
                                 {test::createFlangeTable("_HG20596", {"法兰外径D"}),
                                  "insert into _HG20596 values ('0.6', 50, 140)"}));
-    test::FakeForm form;
     data::Connection connection;
+    test::FakeForm form;
     app::loadForm1(form, connection, dir.path());
     form.button("Command4")->click();
     QCOMPARE(form.label("Label43")->text(), QStringLiteral("Φ140"));
