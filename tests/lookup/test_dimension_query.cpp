@@ -79,6 +79,7 @@ private slots:
     void classIsQueriedByItsMpaText();
     void numbersInGeneralForm_data();
     void numbersInGeneralForm();
+    void accessSingleAndCurrencyShowAsTyped();
     void typedTextsThatWouldChangeTheStatementFail_data();
     void typedTextsThatWouldChangeTheStatementFail();
     void typedPlainDiameterIsQueried();
@@ -368,6 +369,27 @@ void DimensionQueryTest::numbersInGeneralForm()
     m_form->label("Label83")->setCaption(QStringLiteral("old"));
     click("Command7");
     QCOMPARE(m_form->label("Label83")->text(), expected);
+}
+
+void DimensionQueryTest::accessSingleAndCurrencyShowAsTyped()
+{
+    const QString fixture = qEnvironmentVariable("VANTELO_FIXTURES_DIR") + QStringLiteral("/nwind-jet3.mdb");
+    if (!QFile::exists(fixture))
+        QSKIP("the Access sample files (shared/fixtures) are not present");
+    data::Connection access;
+    access.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + fixture);
+    QVERIFY(access.open());
+    const auto row = access.execute(
+        QStringLiteral("select * from \"Order Details\" where OrderID=10250 and ProductID=51"), nullptr, 1);
+    QVERIFY(row && !row->atEnd());
+    // Discount is a Single holding 0.15, UnitPrice a Currency holding 42.4000.
+    QCOMPARE(lookup::captionFor({"Label7", lookup::CaptionPattern::Plain, "Discount"}, *row).value_or("?"),
+             QStringLiteral("0.15"));
+    QCOMPARE(lookup::captionFor({"Label5", lookup::CaptionPattern::Diameter, "UnitPrice"}, *row).value_or("?"),
+             QStringLiteral("Φ42.4"));
+    QCOMPARE(lookup::captionFor({"Label3", lookup::CaptionPattern::BoltHoles, "Quantity", "Discount"}, *row)
+                 .value_or("?"),
+             QStringLiteral("35-Φ0.15"));
 }
 
 void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail_data()
