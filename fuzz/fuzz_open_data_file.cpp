@@ -1,12 +1,112 @@
-// Opens arbitrary bytes as the data file, then sends both statements to it.
+// Opens arbitrary bytes as the data file, then sends every page's statements
+// to it and reads every table it holds.
+//
+// The program reads an Access file in a child process, where a crash in
+// libmdb only fails the open. Here the import runs in this process, so that
+// libFuzzer and the sanitizers see where libmdb fails; its image then takes
+// the same way into a connection as the program's copies do.
+#include "data/access_import.h"
 #include "data/database.h"
+#include "data/file_format.h"
+#include "data/received_copy.h"
+#include "data/value_text.h"
+#include "lookup/pressure_class_table.h"
+#include "lookup/result_binding.h"
+#include "lookup/statements.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sqlite3.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+using namespace vantelo;
+
+namespace {
+
+std::unique_ptr<data::Database> importInThisProcess(const QString &path)
+{
+    sqlite3 *scratch = nullptr;
+    sqlite3_open(":memory:", &scratch);
+    sqlite3_int64 size = 0;
+    unsigned char *image = data::importAccessFileInProcess(path, scratch, nullptr)
+        ? sqlite3_serialize(scratch, "main", &size, 0)
+        : nullptr;
+    data::EngineBytes copy = size >= 0 ? data::allocateImage(std::uint64_t(size)) : nullptr;
+    if (copy && size > 0)
+        std::memcpy(copy.get(), image, std::size_t(size));
+    sqlite3_free(image);
+    sqlite3_close(scratch);
+    if (!copy)
+        return nullptr;
+    sqlite3 *db = data::openReceivedCopy(std::move(copy), std::uint64_t(size));
+    return db ? data::Database::adopt(db) : nullptr;
+}
+
+// What a user can pick on every page: each pressure, then the first diameter
+// listed for it.
+void runPageStatements(const data::Database &database)
+{
+    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        for (const char *entry : standard.pressureEntries) {
+            const QString pick = QString::fromUtf8(entry);
+            const QString pressure = standard.classesTranslated == 0
+                ? pick
+                : lookup::PressureClassTable(pick, standard.classesTranslated).value_or(QString());
+            const auto listing = lookup::diameterStatement(standard, pressure);
+            auto diameters = listing ? database.execute(*listing) : std::nullopt;
+            if (!diameters || diameters->atEnd())
+                continue;
+            const auto diameter = diameters->field(QStringLiteral("公称通径DN"));
+            const auto text = diameter ? data::fieldText(*diameter) : std::nullopt;
+            const auto query = lookup::dimensionStatement(standard, pressure, text.value_or(QString()));
+            if (auto row = query ? database.execute(*query, nullptr, 1) : std::nullopt) {
+                for (const lookup::ResultBinding &binding : standard.bindings)
+                    lookup::captionFor(binding, *row);
+            }
+        }
+    }
+}
+
+// The first rows of every table: what an Access copy holds is reached only
+// this way, as its tables are not the program's. Reading a row turns every
+// value into a field.
+void readEveryTable(const data::Database &database)
+{
+    auto tables = database.execute(QStringLiteral("select name from sqlite_schema where type='table'"));
+    for (; tables && !tables->atEnd(); tables->moveNext()) {
+        const auto name = tables->field(QStringLiteral("name"));
+        const auto text = name ? data::fieldText(*name) : std::nullopt;
+        QString quoted = text.value_or(QString());
+        quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        database.execute(QStringLiteral("select * from \"%1\"").arg(quoted), nullptr, 1000);
+    }
+}
+
+bool hasAccessSignature(const std::uint8_t *bytes, std::size_t size)
+{
+    return size >= 20
+        && (std::memcmp(bytes + 4, "Standard Jet DB", 16) == 0 || std::memcmp(bytes + 4, "Standard ACE DB", 16) == 0);
+}
+
+} // namespace
+
+// Most of libFuzzer's mutations change an input's length, and an Access file
+// that is not a whole number of pages is refused before libmdb sees it. An
+// Access input is therefore cut back to whole 4-KiB pages (whole 2-KiB Jet 3
+// pages too) after each mutation, so that the corpus and every finding are
+// files as the program would open them.
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t *data, std::size_t size, std::size_t maxSize);
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t *data, std::size_t size, std::size_t maxSize,
+                                               unsigned int)
+{
+    constexpr std::size_t Page = 4096;
+    const std::size_t mutated = LLVMFuzzerMutate(data, size, maxSize);
+    return hasAccessSignature(data, mutated) && mutated >= 2 * Page ? mutated / Page * Page : mutated;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
 {
@@ -18,13 +118,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
             return 0;
         file.write(reinterpret_cast<const char *>(bytes), qint64(size));
     }
-    const auto database = vantelo::data::Database::open(path);
+    const auto database = data::inspectDataFile(path).format == data::FileFormat::Access
+        ? importInThisProcess(path)
+        : data::Database::open(path);
     if (database) {
-        database->execute(QStringLiteral("select distinct 公称通径DN from _HG20593 where 公称压力PN='1.6'"));
-        auto row = database->execute(
-            QStringLiteral("select * from _HG20593 where 公称压力PN='1.6' and 公称通径DN=100"), nullptr, 1);
-        if (row)
-            row->field(QStringLiteral("法兰外径D"));
+        runPageStatements(*database);
+        readEveryTable(*database);
     }
     return 0;
 }

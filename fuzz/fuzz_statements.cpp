@@ -1,35 +1,77 @@
-// Arbitrary pressure and diameter texts through both statement paths of every
-// page, against a small data file holding all seven tables.
+// Arbitrary pressure and diameter texts through both statements of every
+// page, against a small data file whose seven tables hold every column the
+// pages show. Its values are placeholders (integers, reals, texts and nulls
+// in turn), not flange dimensions.
 #include "data/connection.h"
 #include "lookup/result_binding.h"
 #include "lookup/statements.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+
+using namespace vantelo;
 
 namespace {
 
-const vantelo::data::Connection &connection()
+QString tableName(const lookup::FlangeStandard &standard)
+{
+    // "select distinct 公称通径DN from _HG20593 where ..." names the table
+    // after its fourth word.
+    return QString::fromUtf8(standard.diameterStatementHead).split(QLatin1Char(' ')).value(4);
+}
+
+QStringList shownColumns(const lookup::FlangeStandard &standard)
+{
+    QStringList columns;
+    for (const lookup::ResultBinding &binding : standard.bindings) {
+        for (const char *column : {binding.firstColumn, binding.secondColumn}) {
+            if (column && !columns.contains(QString::fromUtf8(column)))
+                columns << QString::fromUtf8(column);
+        }
+    }
+    return columns;
+}
+
+QByteArray tableStatements(const lookup::FlangeStandard &standard)
+{
+    const QString table = tableName(standard);
+    const QStringList columns = shownColumns(standard);
+    QStringList definitions{QStringLiteral("公称压力PN TEXT"), QStringLiteral("公称通径DN REAL")};
+    QStringList values;
+    for (qsizetype index = 0; index < columns.size(); ++index) {
+        definitions << QStringLiteral("\"%1\"").arg(columns[index]);
+        const char *const placeholders[] = {"7", "7.5", "'x'", "NULL"};
+        values << QString::fromLatin1(placeholders[index % 4]);
+    }
+    QString sql = QStringLiteral("create table %1 (%2);").arg(table, definitions.join(QLatin1String(", ")));
+    for (const char *pressure : {"0.6", "1.0", "2.0", "5.0", ""})
+        for (const char *diameter : {"15", "100", "NULL", "'x'"})
+            sql += QStringLiteral("insert into %1 values ('%2', %3, %4);")
+                       .arg(table, QString::fromUtf8(pressure), QString::fromUtf8(diameter),
+                            values.join(QLatin1String(", ")));
+    return sql.toUtf8();
+}
+
+const data::Connection &connection()
 {
     static QTemporaryDir dir;
-    static vantelo::data::Connection opened = [] {
+    static data::Connection opened = [] {
         const QByteArray path = dir.filePath(QStringLiteral("FLDATA.mdb")).toUtf8();
         sqlite3 *db = nullptr;
         sqlite3_open(path.constData(), &db);
-        for (const char *table : {"_HG20593", "_HG20594", "_HG20595", "_HG20596", "_HG20616", "_HG20617", "_HG20618"}) {
-            const QByteArray sql = QByteArray("create table ") + table
-                + " (公称压力PN TEXT, 公称通径DN REAL, 法兰外径D REAL, 螺栓孔数量n INTEGER, 螺栓孔直径L REAL);"
-                + "insert into " + table + " values ('1.6', 100, 220, 8, 18), ('2.0', 15, NULL, 4, 16);";
-            sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
-        }
+        for (const lookup::FlangeStandard &standard : lookup::flangeStandards())
+            sqlite3_exec(db, tableStatements(standard).constData(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
-        vantelo::data::Connection c;
+        data::Connection c;
         c.setConnectionString(QStringLiteral("Data Source=") + QString::fromUtf8(path));
-        c.open();
+        if (!c.open())
+            std::abort(); // the harness would test nothing
         return c;
     }();
     return opened;
@@ -39,23 +81,23 @@ const vantelo::data::Connection &connection()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
 {
-    // The first byte picks the page; the rest splits at the first NUL into
-    // the pressure text and the diameter text.
-    if (size == 0)
-        return 0;
-    const auto standards = vantelo::lookup::flangeStandards();
-    const auto &standard = standards[bytes[0] % standards.size()];
-    const QByteArray rest(reinterpret_cast<const char *>(bytes + 1), qsizetype(size - 1));
-    const qsizetype split = rest.indexOf('\0');
-    const QString pressure = QString::fromUtf8(split < 0 ? rest : rest.left(split));
-    const QString diameter = split < 0 ? QString() : QString::fromUtf8(rest.mid(split + 1));
+    // The input splits at its first NUL into the pressure text and the
+    // diameter text.
+    const QByteArray input(reinterpret_cast<const char *>(bytes), qsizetype(size));
+    const qsizetype split = input.indexOf('\0');
+    const QString pressure = QString::fromUtf8(split < 0 ? input : input.left(split));
+    const QString diameter = split < 0 ? QString() : QString::fromUtf8(input.mid(split + 1));
 
-    if (auto statement = vantelo::lookup::diameterStatement(standard, pressure))
-        connection().execute(*statement);
-    if (auto statement = vantelo::lookup::dimensionStatement(standard, pressure, diameter)) {
-        if (auto row = connection().execute(*statement, nullptr, 1)) {
-            for (const auto &binding : standard.bindings)
-                vantelo::lookup::captionFor(binding, *row);
+    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        if (auto statement = lookup::diameterStatement(standard, pressure)) {
+            for (auto rows = connection().execute(*statement); rows && !rows->atEnd(); rows->moveNext())
+                rows->field(QStringLiteral("公称通径DN"));
+        }
+        if (auto statement = lookup::dimensionStatement(standard, pressure, diameter)) {
+            if (auto row = connection().execute(*statement, nullptr, 1)) {
+                for (const lookup::ResultBinding &binding : standard.bindings)
+                    lookup::captionFor(binding, *row);
+            }
         }
     }
     return 0;
