@@ -72,7 +72,7 @@ std::optional<ChildEnd> reap(pid_t pid, int options)
     return WIFEXITED(status) && WEXITSTATUS(status) == ChildExitCode ? ChildEnd::Succeeded : ChildEnd::Failed;
 }
 
-void pause(long nanoseconds)
+void sleepFor(long nanoseconds)
 {
     const timespec interval{0, nanoseconds};
     ::nanosleep(&interval, nullptr);
@@ -106,7 +106,7 @@ ChildEnd finishChild(pid_t pid, const QDeadlineTimer &deadline)
             return *end;
         if (deadline.hasExpired())
             break;
-        pause(wait);
+        sleepFor(wait);
         wait = qMin(wait * 2, 10'000'000L);
     }
     ::kill(pid, SIGKILL);
