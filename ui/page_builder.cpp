@@ -36,62 +36,62 @@ void applyFill(QWidget *label, Fill fill)
     label->setForegroundRole(white ? QPalette::Text : QPalette::ButtonText);
 }
 
-QWidget *makeLabel(const ControlSpec &spec, QWidget *page)
+QWidget *makeLabel(const ControlRow &row, QWidget *page)
 {
-    const auto sizing = spec.sizing == Sizing::Auto ? CaptionLabel::Sizing::Auto : CaptionLabel::Sizing::Fixed;
-    auto *label = new CaptionLabel(QString::fromUtf8(spec.text), pixelRect(spec.rect),
-                                   horizontalAlignment(spec.align), sizing, page);
-    applyFill(label, spec.fill);
+    const auto sizing = row.sizing == Sizing::Auto ? CaptionLabel::Sizing::Auto : CaptionLabel::Sizing::Fixed;
+    auto *label = new CaptionLabel(QString::fromUtf8(row.text), pixelRect(row.rect),
+                                   horizontalAlignment(row.align), sizing, page);
+    applyFill(label, row.fill);
     return label;
 }
 
-QWidget *makeList(const ControlSpec &spec, QWidget *page)
+QWidget *makeList(const ControlRow &row, QWidget *page)
 {
     auto *list = new QComboBox(page);
-    if (spec.kind == ControlKind::EditableList) {
+    if (row.kind == ControlKind::EditableList) {
         list->setEditable(true);
         // What the user types stays the list's text; it never becomes an entry.
         list->setInsertPolicy(QComboBox::NoInsert);
-        list->setEditText(QString::fromUtf8(spec.text));
+        list->setEditText(QString::fromUtf8(row.text));
     }
-    list->setGeometry(pixelRect(spec.rect));
+    list->setGeometry(pixelRect(row.rect));
     return list;
 }
 
-QWidget *makeButton(const ControlSpec &spec, QWidget *page)
+QWidget *makeButton(const ControlRow &row, QWidget *page)
 {
-    auto *button = new QPushButton(QString::fromUtf8(spec.text), page);
+    auto *button = new QPushButton(QString::fromUtf8(row.text), page);
     button->setAutoDefault(false);
-    button->setGeometry(pixelRect(spec.rect));
+    button->setGeometry(pixelRect(row.rect));
     return button;
 }
 
-QWidget *makeLine(const ControlSpec &spec, QWidget *page)
+QWidget *makeLine(const ControlRow &row, QWidget *page)
 {
-    const TwipsLine &e = spec.ends;
+    const TwipsLine &e = row.ends;
     return new LineControl(QLine(twipsToPixels(e.x1), twipsToPixels(e.y1), twipsToPixels(e.x2), twipsToPixels(e.y2)),
                            page);
 }
 
-QWidget *makePicture(const ControlSpec &spec, QWidget *page)
+QWidget *makePicture(const ControlRow &row, QWidget *page)
 {
-    const PictureSource &source = spec.picture;
+    const PictureSource &source = row.picture;
     auto *picture = new PictureControl(QString::fromUtf8(source.resource),
                                        QSize(source.storedWidth, source.storedHeight), source.fit, page);
     picture->setFocusPolicy(Qt::NoFocus);
-    picture->setGeometry(pixelRect(spec.rect));
+    picture->setGeometry(pixelRect(row.rect));
     return picture;
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *page)
+QWidget *makeControl(const ControlRow &row, QWidget *page)
 {
-    switch (spec.kind) {
-    case ControlKind::Label: return makeLabel(spec, page);
+    switch (row.kind) {
+    case ControlKind::Label: return makeLabel(row, page);
     case ControlKind::List:
-    case ControlKind::EditableList: return makeList(spec, page);
-    case ControlKind::Button: return makeButton(spec, page);
-    case ControlKind::Line: return makeLine(spec, page);
-    case ControlKind::Picture: return makePicture(spec, page);
+    case ControlKind::EditableList: return makeList(row, page);
+    case ControlKind::Button: return makeButton(row, page);
+    case ControlKind::Line: return makeLine(row, page);
+    case ControlKind::Picture: return makePicture(row, page);
     }
     return nullptr;
 }
@@ -108,16 +108,16 @@ int focusRank(ControlRole role)
 
 } // namespace
 
-QList<QWidget *> buildPage(QWidget *page, std::span<const ControlSpec> controls)
+QList<QWidget *> buildPage(QWidget *page, std::span<const ControlRow> controls)
 {
     QList<std::pair<int, QWidget *>> stops;
     // Later siblings stack above earlier ones, so the bottom row is made first.
-    for (const ControlSpec &spec : controls | std::views::reverse) {
-        QWidget *control = makeControl(spec, page);
+    for (const ControlRow &row : controls | std::views::reverse) {
+        QWidget *control = makeControl(row, page);
         if (control == nullptr)
             continue;
-        control->setObjectName(QString::fromUtf8(spec.name));
-        if (const int rank = focusRank(spec.role); rank >= 0)
+        control->setObjectName(QString::fromUtf8(row.name));
+        if (const int rank = focusRank(row.role); rank >= 0)
             stops.append({rank, control});
     }
     std::ranges::stable_sort(stops, {}, &std::pair<int, QWidget *>::first);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control_spec.h"
+#include "ui/control_row.h"
 
 #include <QList>
 #include <span>
@@ -13,6 +13,6 @@ namespace vantelo::ui {
 // the page, stacked as the table lists them (first row on top). Returns the
 // controls that take the focus, in focus order: the pressure list, the
 // diameter list and the query button.
-QList<QWidget *> buildPage(QWidget *page, std::span<const ControlSpec> controls);
+QList<QWidget *> buildPage(QWidget *page, std::span<const ControlRow> controls);
 
 } // namespace vantelo::ui

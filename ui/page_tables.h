@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control_spec.h"
+#include "ui/control_row.h"
 
 #include <span>
 
@@ -11,19 +11,19 @@ namespace vantelo::ui {
 struct TabPageSpec
 {
     const char *caption;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlRow> controls;
 };
 
 // The eight tabs, in order.
 std::span<const TabPageSpec> tabPages();
 
 // One table per standard's page.
-std::span<const ControlSpec> hg20593Page();
-std::span<const ControlSpec> hg20594Page();
-std::span<const ControlSpec> hg20595Page();
-std::span<const ControlSpec> hg20596Page();
-std::span<const ControlSpec> hg20616Page();
-std::span<const ControlSpec> hg20617Page();
-std::span<const ControlSpec> hg20618Page();
+std::span<const ControlRow> hg20593Page();
+std::span<const ControlRow> hg20594Page();
+std::span<const ControlRow> hg20595Page();
+std::span<const ControlRow> hg20596Page();
+std::span<const ControlRow> hg20616Page();
+std::span<const ControlRow> hg20617Page();
+std::span<const ControlRow> hg20618Page();
 
 } // namespace vantelo::ui

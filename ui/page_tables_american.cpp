@@ -76,8 +76,8 @@ constexpr std::array kHg20618{
 
 } // namespace
 
-std::span<const ControlSpec> hg20616Page() { return kHg20616; }
-std::span<const ControlSpec> hg20617Page() { return kHg20617; }
-std::span<const ControlSpec> hg20618Page() { return kHg20618; }
+std::span<const ControlRow> hg20616Page() { return kHg20616; }
+std::span<const ControlRow> hg20617Page() { return kHg20617; }
+std::span<const ControlRow> hg20618Page() { return kHg20618; }
 
 } // namespace vantelo::ui

@@ -100,9 +100,9 @@ constexpr std::array kHg20596{
 
 } // namespace
 
-std::span<const ControlSpec> hg20593Page() { return kHg20593; }
-std::span<const ControlSpec> hg20594Page() { return kHg20594; }
-std::span<const ControlSpec> hg20595Page() { return kHg20595; }
-std::span<const ControlSpec> hg20596Page() { return kHg20596; }
+std::span<const ControlRow> hg20593Page() { return kHg20593; }
+std::span<const ControlRow> hg20594Page() { return kHg20594; }
+std::span<const ControlRow> hg20595Page() { return kHg20595; }
+std::span<const ControlRow> hg20596Page() { return kHg20596; }
 
 } // namespace vantelo::ui

@@ -45,7 +45,7 @@ struct PictureSource
     PictureControl::Fit fit = PictureControl::Fit::Stretched;
 };
 
-struct ControlSpec
+struct ControlRow
 {
     const char *name = "";
     ControlKind kind = ControlKind::Label;
@@ -66,69 +66,69 @@ constexpr int twipsToPixels(int twips)
 
 // Row makers, so that a table reads like the layout it describes.
 
-constexpr ControlSpec control(const char *name, ControlKind kind, ControlRole role)
+constexpr ControlRow control(const char *name, ControlKind kind, ControlRole role)
 {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.role = role;
-    return spec;
+    ControlRow row;
+    row.name = name;
+    row.kind = kind;
+    row.role = role;
+    return row;
 }
 
-constexpr ControlSpec label(const char *name, TwipsRect rect, const char *text, TextAlign align, Sizing sizing,
+constexpr ControlRow label(const char *name, TwipsRect rect, const char *text, TextAlign align, Sizing sizing,
                             Fill fill, ControlRole role)
 {
-    ControlSpec spec = control(name, ControlKind::Label, role);
-    spec.rect = rect;
-    spec.text = text;
-    spec.align = align;
-    spec.sizing = sizing;
-    spec.fill = fill;
-    return spec;
+    ControlRow row = control(name, ControlKind::Label, role);
+    row.rect = rect;
+    row.text = text;
+    row.align = align;
+    row.sizing = sizing;
+    row.fill = fill;
+    return row;
 }
 
 // An empty white label that a query fills.
-constexpr ControlSpec result(const char *name, TwipsRect rect, TextAlign align, Sizing sizing)
+constexpr ControlRow result(const char *name, TwipsRect rect, TextAlign align, Sizing sizing)
 {
     return label(name, rect, "", align, sizing, Fill::White, ControlRole::Result);
 }
 
-constexpr ControlSpec list(const char *name, TwipsRect rect, ControlRole role)
+constexpr ControlRow list(const char *name, TwipsRect rect, ControlRole role)
 {
-    ControlSpec spec = control(name, ControlKind::List, role);
-    spec.rect = rect;
-    return spec;
+    ControlRow row = control(name, ControlKind::List, role);
+    row.rect = rect;
+    return row;
 }
 
-constexpr ControlSpec editableList(const char *name, TwipsRect rect, const char *initialText, ControlRole role)
+constexpr ControlRow editableList(const char *name, TwipsRect rect, const char *initialText, ControlRole role)
 {
-    ControlSpec spec = control(name, ControlKind::EditableList, role);
-    spec.rect = rect;
-    spec.text = initialText;
-    return spec;
+    ControlRow row = control(name, ControlKind::EditableList, role);
+    row.rect = rect;
+    row.text = initialText;
+    return row;
 }
 
-constexpr ControlSpec button(const char *name, TwipsRect rect, const char *text)
+constexpr ControlRow button(const char *name, TwipsRect rect, const char *text)
 {
-    ControlSpec spec = control(name, ControlKind::Button, ControlRole::QueryButton);
-    spec.rect = rect;
-    spec.text = text;
-    return spec;
+    ControlRow row = control(name, ControlKind::Button, ControlRole::QueryButton);
+    row.rect = rect;
+    row.text = text;
+    return row;
 }
 
-constexpr ControlSpec line(const char *name, TwipsLine ends)
+constexpr ControlRow line(const char *name, TwipsLine ends)
 {
-    ControlSpec spec = control(name, ControlKind::Line, ControlRole::Mark);
-    spec.ends = ends;
-    return spec;
+    ControlRow row = control(name, ControlKind::Line, ControlRole::Mark);
+    row.ends = ends;
+    return row;
 }
 
-constexpr ControlSpec picture(const char *name, TwipsRect rect, PictureSource source)
+constexpr ControlRow picture(const char *name, TwipsRect rect, PictureSource source)
 {
-    ControlSpec spec = control(name, ControlKind::Picture, ControlRole::Drawing);
-    spec.rect = rect;
-    spec.picture = source;
-    return spec;
+    ControlRow row = control(name, ControlKind::Picture, ControlRole::Drawing);
+    row.rect = rect;
+    row.picture = source;
+    return row;
 }
 
 } // namespace vantelo::ui
