@@ -8,10 +8,25 @@
 
 namespace vantelo::app {
 
+namespace {
+
+void fillPages(QWidget &form1, const data::Connection &connection)
+{
+    lookup::FillPressureLists(lookup::attachStandardPages(form1, connection, &form1));
+}
+
+} // namespace
+
+void loadForm1(QWidget &form1)
+{
+    ConnectDatabase();
+    fillPages(form1, DbConnection());
+}
+
 void loadForm1(QWidget &form1, data::Connection &connection, const QString &programDirectory)
 {
     ConnectDatabase(connection, programDirectory);
-    lookup::FillPressureLists(lookup::attachStandardPages(form1, connection, &form1));
+    fillPages(form1, connection);
 }
 
 } // namespace vantelo::app

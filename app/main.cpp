@@ -1,5 +1,4 @@
 #include "load_step.h"
-#include "module1.h"
 
 #include "ui/form1.h"
 
@@ -11,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("vantelo"));
 
     vantelo::ui::Form1 form1;
-    vantelo::app::loadForm1(form1, vantelo::app::DbConnection(), QCoreApplication::applicationDirPath());
+    vantelo::app::loadForm1(form1);
     form1.show();
     return application.exec();
 }

@@ -3,7 +3,6 @@
 #include "probe_report.h"
 
 #include "app/load_step.h"
-#include "app/module1.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -12,6 +11,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     vantelo::ui::Form1 form1;
-    vantelo::app::loadForm1(form1, vantelo::app::DbConnection(), QCoreApplication::applicationDirPath());
+    vantelo::app::loadForm1(form1);
     return reportWhenShown(form1);
 }
