@@ -3,6 +3,7 @@
 #include "module1.h"
 
 #include "lookup/standard_page.h"
+#include "ui/after_lookup/after_lookup_actions.h"
 
 #include <QWidget>
 
@@ -13,6 +14,8 @@ namespace {
 void fillPages(QWidget &form1, const data::Connection &connection)
 {
     lookup::FillPressureLists(lookup::attachStandardPages(form1, connection, &form1));
+    // After the pages' own reactions, so that it sees each query's outcome.
+    ui::attachAfterLookup(form1, connection);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "ui/form1.h"
 
+#include "ui/accessibility.h"
 #include "ui/page_builder.h"
 #include "ui/page_tables.h"
 #include "ui/program_icon.h"
 #include "ui/tab_control.h"
+#include "ui/tab_shortcuts.h"
 #include "ui/tab_strip.h"
 #include "ui/window_fonts.h"
 
@@ -25,6 +27,7 @@ Form1::Form1(QWidget *parent)
     setWindowIcon(programIcon());
     setFont(windowFont());
     setFixedSize(kClientSize);
+    installAccessibility();
 
     m_tabs = new TabControl(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -35,12 +38,15 @@ Form1::Form1(QWidget *parent)
     QWidget *previous = m_tabs->tabStrip();
     for (const TabPageSpec &tab : tabPages()) {
         QWidget *page = m_tabs->addTab(QString::fromUtf8(tab.caption));
-        for (QWidget *stop : buildPage(page, tab.controls)) {
+        const QList<QWidget *> stops = buildPage(page, tab.controls);
+        for (QWidget *stop : stops) {
             setTabOrder(previous, stop);
             previous = stop;
         }
+        queryOnReturn(stops);
     }
     m_tabs->setCurrentTab(kOpeningTab);
+    addTabShortcuts(*this, *m_tabs);
 }
 
 } // namespace vantelo::ui

@@ -1,0 +1,249 @@
+// What a page offers once a flange is on it: the copied dimensions, the whole
+// table, the exported drawing and the labels' tooltips, on a small data file
+// holding one unknown value per table.
+
+#include "app/load_step.h"
+#include "support/data_file_writer.h"
+#include "ui/after_lookup/after_lookup_actions.h"
+#include "ui/after_lookup/drawing_export.h"
+#include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/page_after_lookup.h"
+#include "ui/after_lookup/value_origin_text.h"
+#include "ui/after_lookup/whole_table_dialog.h"
+#include "ui/after_lookup/whole_table_model.h"
+#include "ui/form1.h"
+#include "ui/tab_control.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace vantelo;
+
+namespace {
+
+// Rows of the project's tables, with 坡口宽度b and 法兰高度H left unknown.
+const QStringList kStatements{
+    test::createFlangeTable(QStringLiteral("_HG20593"),
+                            {"管子外径A1A", "管子外径A1B", "螺栓孔数量n", "螺栓孔直径L", "法兰内径B1A",
+                             "法兰内径B1B", "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "坡口宽度b"}),
+    QStringLiteral("insert into _HG20593 values ('1.6', 80, 88.9, 89, 8, 18, 90.5, 91, 160, 200, 20, 6)"),
+    QStringLiteral("insert into _HG20593 values ('1.6', 100, 114.3, 108, 8, 18, 116, 110, 180, 220, 22, null)"),
+    test::createFlangeTable(QStringLiteral("_HG20617"),
+                            {"法兰颈N", "钢管外径A", "法兰内径B-注", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n",
+                             "螺栓孔直径L", "法兰厚度C", "法兰高度H"}),
+    QStringLiteral("insert into _HG20617 values ('42.0', 50, 95, 60.3, 52.5, 171.4, 235, 8, 30, 50.9, null)"),
+};
+
+} // namespace
+
+class AfterLookupTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void copiedDimensionsNameTheFoundFlange_data();
+    void copiedDimensionsNameTheFoundFlange();
+    void failedQueryKeepsTheFlangeCopied();
+    void wholeTableListsEveryDiameter();
+    void exportWritesEachFormat();
+    void exportRefusesAnUnknownFormat();
+    void tooltipsSayWhatALabelShows();
+
+private:
+    ui::PageAfterLookup *query(int tab, const QString &pressure, const QString &diameter);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<data::Connection> m_connection;
+    std::unique_ptr<ui::Form1> m_form;
+    ui::AfterLookupActions *m_actions = nullptr;
+};
+
+void AfterLookupTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(test::writeDataFile(m_dir->filePath(QStringLiteral("FLDATA.mdb")), kStatements));
+    m_connection = std::make_unique<data::Connection>();
+    m_form = std::make_unique<ui::Form1>();
+    app::loadForm1(*m_form, *m_connection, m_dir->path());
+    m_actions = m_form->findChild<ui::AfterLookupActions *>();
+    QVERIFY(m_actions != nullptr);
+}
+
+void AfterLookupTest::cleanup()
+{
+    m_form.reset();
+    m_connection.reset();
+    m_dir.reset();
+}
+
+ui::PageAfterLookup *AfterLookupTest::query(int tab, const QString &pressure, const QString &diameter)
+{
+    m_form->tabControl()->setCurrentTab(tab - 1);
+    auto *pressures = m_form->findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab - 1));
+    auto *diameters = m_form->findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab));
+    pressures->setCurrentIndex(pressures->findText(pressure));
+    emit pressures->activated(pressures->currentIndex());
+    diameters->setCurrentIndex(diameters->findText(diameter));
+    m_form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(tab))->click();
+    return m_actions->currentPage();
+}
+
+void AfterLookupTest::copiedDimensionsNameTheFoundFlange_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("htmlUnknownRow");
+    QTest::newRow("European") << 1 << "1.6" << "100"
+                              << "HG20593 板式平焊钢制管法兰(欧洲体系)(PL)  公称压力 PN1.6 MPa  公称通径 DN100\n"
+                                 "法兰外径D\t220\n螺孔中圆直径K\t180\n螺栓孔数量n\t8\n螺栓孔直径L\t18\n"
+                                 "管子外径A1A\t114.3\n管子外径A1B\t108\n法兰内径B1A\t116\n法兰内径B1B\t110\n"
+                                 "法兰厚度C\t22\n坡口宽度b\t—\n"
+                              << "<th align=\"left\">坡口宽度b</th><td align=\"right\">—</td>";
+    QTest::newRow("American") << 6 << "2500#" << "50"
+                              << "HG20617 带颈对焊钢制管法兰(美洲体系)(WN)  公称压力 Class 2500# (42.0 MPa)  "
+                                 "公称通径 DN50\n"
+                                 "法兰外径D\t235\n螺孔中圆直径K\t171.4\n螺栓孔数量n\t8\n螺栓孔直径L\t30\n"
+                                 "法兰颈N\t95\n钢管外径A\t60.3\n法兰内径B-注\t52.5\n法兰厚度C\t50.9\n法兰高度H\t—\n"
+                              << "<th align=\"left\">法兰高度H</th><td align=\"right\">—</td>";
+}
+
+void AfterLookupTest::copiedDimensionsNameTheFoundFlange()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, pressure);
+    QFETCH(QString, diameter);
+    QFETCH(QString, text);
+    QFETCH(QString, htmlUnknownRow);
+
+    m_form->tabControl()->setCurrentTab(tab - 1);
+    QVERIFY(!m_actions->copyAction()->isEnabled());
+    query(tab, pressure, diameter);
+    QVERIFY(m_actions->copyAction()->isEnabled());
+    m_actions->copyAction()->trigger();
+    const QMimeData *copied = QApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), text);
+    QVERIFY2(copied->html().contains(htmlUnknownRow), qPrintable(copied->html()));
+}
+
+void AfterLookupTest::failedQueryKeepsTheFlangeCopied()
+{
+    query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    auto *diameters = m_form->findChild<QComboBox *>(QStringLiteral("Combo2"));
+    diameters->addItem(QStringLiteral("125")); // listed, but the file holds no such row
+    diameters->setCurrentIndex(diameters->count() - 1);
+    m_form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    m_actions->copyAction()->trigger();
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("DN100\n")));
+}
+
+void AfterLookupTest::wholeTableListsEveryDiameter()
+{
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    std::unique_ptr<ui::WholeTableDialog> dialog(page->makeWholeTableDialog(nullptr));
+    const QAbstractItemModel &model = *dialog->view()->model();
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.columnCount(), 11);
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("公称通径DN"));
+    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("法兰外径D"));
+    QCOMPARE(model.index(1, 10).data().toString(), QString());
+    QCOMPARE(model.index(0, 10).data().toString(), QStringLiteral("6"));
+    QVERIFY(model.index(1, 10).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!model.index(0, 10).data(Qt::BackgroundRole).isValid());
+
+    // The current DN's row is selected; sorted by D descending it comes first.
+    QCOMPARE(dialog->view()->selectionModel()->selectedRows().value(0).data().toString(), QStringLiteral("100"));
+    dialog->view()->sortByColumn(1, Qt::DescendingOrder);
+    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("100"));
+    QCOMPARE(dialog->selectedText().section(QLatin1Char('\n'), 0, 1),
+             QStringLiteral("公称通径DN\t法兰外径D\t螺孔中圆直径K\t螺栓孔数量n\t螺栓孔直径L\t管子外径A1A\t管子外径A1B\t"
+                            "法兰内径B1A\t法兰内径B1B\t法兰厚度C\t坡口宽度b\n"
+                            "100\t220\t180\t8\t18\t114.3\t108\t116\t110\t22\t"));
+}
+
+void AfterLookupTest::exportWritesEachFormat()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    ui::PageAfterLookup *page = query(6, QStringLiteral("2500#"), QStringLiteral("50"));
+    const ui::DrawingSheet sheet = page->sheet();
+    QString error;
+
+    const QString svg = m_dir->filePath(QStringLiteral("sheet.svg"));
+    QVERIFY2(ui::exportDrawing(sheet, svg, &error), qPrintable(error));
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const QString svgText = QString::fromUtf8(svgFile.readAll());
+    for (const char *caption : {"Φ171.4", "8-Φ30", "50.9", "Class 2500# (42.0 MPa)"})
+        QVERIFY2(svgText.contains(QString::fromUtf8(caption)), caption);
+
+    const QString pdf = m_dir->filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY2(ui::exportDrawing(sheet, pdf, &error), qPrintable(error));
+    QFile pdfFile(pdf);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    QVERIFY(pdfFile.size() > 1000);
+    QVERIFY(pdfFile.read(5) == "%PDF-");
+
+    const QString png = m_dir->filePath(QStringLiteral("sheet.png"));
+    QVERIFY2(ui::exportDrawing(sheet, png, &error), qPrintable(error));
+    const QImage image(png);
+    QCOMPARE(image.size(), sheet.size() * 2);
+    // Not a blank page: the drawing's lines are dark.
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            dark += qGray(image.pixel(x, y)) < 96;
+    }
+    QVERIFY(dark > 200);
+
+    const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
+    if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
+        QVERIFY(image.save(artifacts + QStringLiteral("/exported-drawing.png")));
+}
+
+void AfterLookupTest::exportRefusesAnUnknownFormat()
+{
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    QString error;
+    const QString path = m_dir->filePath(QStringLiteral("sheet.mdb"));
+    QVERIFY(!ui::exportDrawing(page->sheet(), path, &error));
+    QVERIFY(error.contains(QStringLiteral(".svg")));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!ui::exportDrawing(page->sheet(), m_dir->filePath(QStringLiteral("no/such/folder.png")), &error));
+    QVERIFY(error.contains(QStringLiteral("无法写入")));
+}
+
+void AfterLookupTest::tooltipsSayWhatALabelShows()
+{
+    query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    // A file without provenance: names only, and unknown values say so.
+    QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("Label2"))->toolTip(),
+             QStringLiteral("管子外径A1A\n\n管子外径A1B"));
+    QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("Label8"))->toolTip(),
+             QStringLiteral("坡口宽度b\n未收录：公开资料中未找到该值"));
+
+    ui::FoundFlange flange;
+    flange.dimensions = {{QStringLiteral("法兰外径D"), QStringLiteral("220")}};
+    const ui::OriginOf origin = [](const QString &column) -> std::optional<QString> {
+        return column == QStringLiteral("法兰外径D") ? std::optional(QStringLiteral("来源：甲")) : std::nullopt;
+    };
+    QCOMPARE(ui::labelToolTip({QStringLiteral("法兰外径D")}, flange, origin), QStringLiteral("法兰外径D\n来源：甲"));
+}
+
+QTEST_MAIN(AfterLookupTest)
+#include "test_after_lookup.moc"

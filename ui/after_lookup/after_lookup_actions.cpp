@@ -1,0 +1,124 @@
+#include "ui/after_lookup/after_lookup_actions.h"
+
+#include "ui/after_lookup/drawing_export.h"
+#include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/flange_clipboard.h"
+#include "ui/after_lookup/page_after_lookup.h"
+#include "ui/after_lookup/whole_table_dialog.h"
+#include "ui/page_tables.h"
+#include "ui/tab_control.h"
+
+#include "lookup/flange_standard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+
+namespace vantelo::ui {
+
+AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const data::Connection &connection)
+    : QObject(&window)
+    , m_window(window)
+    , m_tabs(tabs)
+    , m_copy(addAction("copyDimensionsAction", QStringLiteral("复制尺寸"), QKeySequence::Copy))
+    , m_wholeTable(addAction("wholeTableAction", QStringLiteral("查看整表…"), {}))
+    , m_export(addAction("exportDrawingAction", QStringLiteral("导出图纸…"), {}))
+    , m_print(addAction("printDrawingAction", QStringLiteral("打印…"), QKeySequence::Print))
+{
+    m_pages.assign(std::size_t(tabs.tabCount()), nullptr);
+    const std::span<const TabPageSpec> specs = tabPages();
+    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        const int index = standard.tab - 1;
+        QWidget *page = tabs.page(index);
+        if (page == nullptr || index >= int(specs.size()))
+            continue;
+        auto *afterLookup = new PageAfterLookup(standard, *page, specs[index], connection, this);
+        m_pages[std::size_t(index)] = afterLookup;
+        connect(afterLookup, &PageAfterLookup::foundChanged, this, &AfterLookupActions::updateEnabled);
+        page->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(page, &QWidget::customContextMenuRequested, this,
+                [this, page](const QPoint &at) { contextMenu()->popup(page->mapToGlobal(at)); });
+    }
+    connect(&tabs, &TabControl::currentTabChanged, this, &AfterLookupActions::updateEnabled);
+
+    connect(m_copy, &QAction::triggered, this, &AfterLookupActions::copyDimensions);
+    connect(m_wholeTable, &QAction::triggered, this, &AfterLookupActions::showWholeTable);
+    connect(m_export, &QAction::triggered, this, [this] {
+        if (PageAfterLookup *page = currentPage())
+            exportDrawingWithDialog(page->sheet(), page->suggestedFileName(), &m_window);
+    });
+    connect(m_print, &QAction::triggered, this, [this] {
+        if (PageAfterLookup *page = currentPage())
+            printDrawingWithDialog(page->sheet(), &m_window);
+    });
+    updateEnabled();
+}
+
+QAction *AfterLookupActions::addAction(const char *name, const QString &text, const QKeySequence &key)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    m_window.addAction(action);
+    return action;
+}
+
+PageAfterLookup *AfterLookupActions::currentPage() const
+{
+    const int index = m_tabs.currentTab();
+    return index >= 0 && index < int(m_pages.size()) ? m_pages[std::size_t(index)] : nullptr;
+}
+
+void AfterLookupActions::updateEnabled()
+{
+    const PageAfterLookup *page = currentPage();
+    const bool found = page != nullptr && page->found().has_value();
+    m_copy->setEnabled(found);
+    m_export->setEnabled(found);
+    m_print->setEnabled(found);
+    m_wholeTable->setEnabled(page != nullptr);
+}
+
+QMenu *AfterLookupActions::contextMenu()
+{
+    if (m_menu)
+        return m_menu;
+    m_menu = new QMenu(&m_window);
+    m_menu->setObjectName(QStringLiteral("pageContextMenu"));
+    m_menu->addAction(m_copy);
+    m_menu->addAction(m_wholeTable);
+    m_menu->addSeparator();
+    m_menu->addAction(m_export);
+    m_menu->addAction(m_print);
+    // Identifying a flange from its measurements lives on the window when it is there.
+    if (auto *identify = m_window.findChild<QAction *>(QStringLiteral("identifyAction"))) {
+        m_menu->addSeparator();
+        m_menu->addAction(identify);
+    }
+    return m_menu;
+}
+
+void AfterLookupActions::copyDimensions() const
+{
+    const PageAfterLookup *page = currentPage();
+    if (page != nullptr && page->found())
+        QApplication::clipboard()->setMimeData(flangeMimeData(*page->found()));
+}
+
+void AfterLookupActions::showWholeTable()
+{
+    if (PageAfterLookup *page = currentPage()) {
+        WholeTableDialog *dialog = page->makeWholeTableDialog(&m_window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+    }
+}
+
+AfterLookupActions *attachAfterLookup(QWidget &window, const data::Connection &connection)
+{
+    auto *tabs = window.findChild<TabControl *>(QStringLiteral("SSTab1"));
+    return tabs != nullptr ? new AfterLookupActions(window, *tabs, connection) : nullptr;
+}
+
+} // namespace vantelo::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "data/connection.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vantelo::ui {
+
+class PageAfterLookup;
+class TabControl;
+
+// The window's commands for the flange on the current page: 复制尺寸 (Ctrl+C),
+// 查看整表…, 导出图纸… and 打印… (Ctrl+P), as window-wide shortcuts and in a
+// context menu on every page, built when first asked for. Copying, export
+// and printing wait for the page's first query that finds its row.
+class AfterLookupActions final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Ties the actions to the seven standards' pages of the window's tab control.
+    AfterLookupActions(QWidget &window, TabControl &tabs, const data::Connection &connection);
+
+    PageAfterLookup *currentPage() const;
+    const std::vector<PageAfterLookup *> &pages() const { return m_pages; }
+    QAction *copyAction() const { return m_copy; }
+    QAction *wholeTableAction() const { return m_wholeTable; }
+    QAction *exportAction() const { return m_export; }
+    QAction *printAction() const { return m_print; }
+    QMenu *contextMenu();
+
+    void copyDimensions() const;
+    void showWholeTable();
+
+private:
+    QAction *addAction(const char *name, const QString &text, const QKeySequence &key);
+    void updateEnabled();
+
+    QWidget &m_window;
+    TabControl &m_tabs;
+    std::vector<PageAfterLookup *> m_pages; // by tab; null for a tab without a standard
+    QAction *m_copy;
+    QAction *m_wholeTable;
+    QAction *m_export;
+    QAction *m_print;
+    QPointer<QMenu> m_menu;
+};
+
+// Attaches the commands to a loaded window (objectName "Form1" holding the
+// tab control "SSTab1"); nullptr when there is no tab control.
+AfterLookupActions *attachAfterLookup(QWidget &window, const data::Connection &connection);
+
+} // namespace vantelo::ui

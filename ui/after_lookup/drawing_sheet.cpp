@@ -1,0 +1,92 @@
+#include "ui/after_lookup/drawing_sheet.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace vantelo::ui {
+namespace {
+
+constexpr int kMargin = 6;
+
+bool belongsToDrawing(ControlRole role)
+{
+    switch (role) {
+    case ControlRole::Result:
+    case ControlRole::Note:
+    case ControlRole::Mark:
+    case ControlRole::Drawing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isDrawingPart(const QWidget &widget, std::span<const ControlRow> rows)
+{
+    const auto row = std::ranges::find_if(rows, [&](const ControlRow &r) {
+        return widget.objectName() == QString::fromUtf8(r.name);
+    });
+    return row != rows.end() && belongsToDrawing(row->role);
+}
+
+} // namespace
+
+DrawingSheet::DrawingSheet(const QWidget &page, std::span<const ControlRow> rows, QString caption)
+    : m_caption(std::move(caption))
+{
+    // Children are listed bottom to top, the order they must be painted in.
+    for (const QObject *child : page.children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget != nullptr && isDrawingPart(*widget, rows)) {
+            m_parts.append(widget);
+            m_area |= widget->geometry();
+        }
+    }
+    m_area.adjust(-kMargin, -kMargin, kMargin, kMargin);
+}
+
+int DrawingSheet::captionHeight() const
+{
+    const QWidget *any = m_parts.isEmpty() ? nullptr : m_parts.first();
+    const int line = any != nullptr ? any->fontMetrics().height() : 12;
+    return line + 2 * kMargin;
+}
+
+QSize DrawingSheet::size() const
+{
+    const int captionWidth = m_parts.isEmpty() ? 0 : m_parts.first()->fontMetrics().horizontalAdvance(m_caption);
+    return {std::max(m_area.width(), captionWidth + 2 * kMargin), m_area.height() + captionHeight()};
+}
+
+void DrawingSheet::paint(QPainter &painter) const
+{
+    painter.save();
+    painter.fillRect(QRect(QPoint(), size()), Qt::white);
+    if (!m_parts.isEmpty())
+        painter.setFont(m_parts.first()->font());
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(kMargin, kMargin, size().width() - 2 * kMargin, captionHeight() - 2 * kMargin),
+                     Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    const QPoint origin = QPoint(0, captionHeight()) - m_area.topLeft();
+    for (const QWidget *part : m_parts) {
+        // render() is not const, but painting a widget does not change it.
+        const_cast<QWidget *>(part)->render(&painter, origin + part->pos(), QRegion(),
+                                            QWidget::DrawWindowBackground);
+    }
+    painter.restore();
+}
+
+void DrawingSheet::paintFitted(QPainter &painter, const QRectF &target) const
+{
+    const QSizeF natural = size();
+    const qreal scale = std::min(target.width() / natural.width(), target.height() / natural.height());
+    painter.save();
+    painter.translate(target.center() - QPointF(natural.width(), natural.height()) * scale / 2);
+    painter.scale(scale, scale);
+    paint(painter);
+    painter.restore();
+}
+
+} // namespace vantelo::ui

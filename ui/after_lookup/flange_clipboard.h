@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/after_lookup/found_flange.h"
+
+class QMimeData;
+
+namespace vantelo::ui {
+
+// How an unknown value is written wherever a flange leaves the window.
+inline constexpr char16_t kUnknownMark[] = u"—";
+
+// The headline, then one "column<TAB>value" line per dimension.
+QString flangePlainText(const FoundFlange &flange);
+
+// The same as an HTML table, for office programs.
+QString flangeHtml(const FoundFlange &flange);
+
+// Both forms, ready for the clipboard (the caller owns the result).
+QMimeData *flangeMimeData(const FoundFlange &flange);
+
+} // namespace vantelo::ui

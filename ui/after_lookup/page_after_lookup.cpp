@@ -1,0 +1,109 @@
+#include "ui/after_lookup/page_after_lookup.h"
+
+#include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/whole_table_dialog.h"
+#include "ui/after_lookup/whole_table_model.h"
+
+#include "data/value_text.h"
+#include "lookup/diameter_list.h"
+#include "lookup/statements.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+
+namespace vantelo::ui {
+namespace {
+
+QString titleOf(std::span<const ControlRow> rows)
+{
+    for (const ControlRow &row : rows) {
+        if (row.role == ControlRole::Title)
+            return QString::fromUtf8(row.text);
+    }
+    return {};
+}
+
+} // namespace
+
+PageAfterLookup::PageAfterLookup(const lookup::FlangeStandard &standard, QWidget &page,
+                                 const TabPageSpec &tab, const data::Connection &connection, QObject *parent)
+    : QObject(parent)
+    , m_standard(standard)
+    , m_page(&page)
+    , m_caption(QString::fromUtf8(tab.caption))
+    , m_rows(tab.controls)
+    , m_connection(connection)
+    , m_controls(lookup::PageControls::find(standard, page))
+    , m_title(titleOf(tab.controls))
+{
+    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
+        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i]))
+            label->setAccessibleName(labelColumns(m_standard.bindings[i]).join(QStringLiteral(" / ")));
+    }
+    // Connected after the page's own query, so this runs once the labels are set.
+    if (m_controls.queryButton)
+        connect(m_controls.queryButton, &QAbstractButton::clicked, this, &PageAfterLookup::recordQuery);
+}
+
+void PageAfterLookup::recordQuery()
+{
+    const QString pressure = lookup::pressureText(m_standard, m_controls);
+    const QString diameter = m_controls.diameterList ? m_controls.diameterList->currentText() : QString();
+    const std::optional<QString> statement = lookup::dimensionStatement(m_standard, pressure, diameter);
+    const std::optional<data::ResultSet> row = statement ? m_connection.execute(*statement, nullptr, 1) : std::nullopt;
+    if (!row || row->atEnd())
+        return; // the labels still show the flange found before
+
+    FoundFlange flange;
+    flange.standard = m_caption;
+    flange.title = m_title;
+    flange.pressure = m_controls.pressureList ? m_controls.pressureList->currentText() : QString();
+    if (m_standard.pressureValueLabel != nullptr)
+        flange.pressureMpa = pressure;
+    flange.diameter = diameter;
+    for (const QString &column : shownColumns(m_standard)) {
+        const std::optional<data::FieldValue> value = row->field(column);
+        flange.dimensions.push_back({column, value ? data::fieldText(*value) : std::nullopt});
+    }
+    m_found = std::move(flange);
+    describeLabels();
+    emit foundChanged();
+}
+
+void PageAfterLookup::describeLabels()
+{
+    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
+        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i]))
+            label->setToolTip(labelToolTip(labelColumns(m_standard.bindings[i]), *m_found, m_originOf));
+    }
+}
+
+DrawingSheet PageAfterLookup::sheet() const
+{
+    return DrawingSheet(*m_page, m_rows, m_found ? m_found->headline() : QString());
+}
+
+QString PageAfterLookup::suggestedFileName() const
+{
+    if (!m_found)
+        return {};
+    QString pressure = m_found->pressure;
+    pressure.remove(QLatin1Char('#'));
+    return QStringLiteral("%1_%2%3_DN%4")
+        .arg(m_found->standard, m_found->pressureMpa.isEmpty() ? QStringLiteral("PN") : QStringLiteral("Class"),
+             pressure, m_found->diameter);
+}
+
+WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
+{
+    const QString pressure = lookup::pressureText(m_standard, m_controls);
+    auto *model = WholeTableModel::load(m_standard, pressure, m_connection);
+    FoundFlange heading;
+    heading.pressure = m_controls.pressureList ? m_controls.pressureList->currentText() : pressure;
+    if (m_standard.pressureValueLabel != nullptr)
+        heading.pressureMpa = pressure;
+    const QString diameter = m_controls.diameterList ? m_controls.diameterList->currentText() : QString();
+    return new WholeTableDialog(model, m_caption + QLatin1Char(' ') + m_title + QStringLiteral("  ") + heading.pressureText(), diameter, parent);
+}
+
+} // namespace vantelo::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/after_lookup/found_flange.h"
+#include "ui/after_lookup/value_origin_text.h"
+#include "ui/page_tables.h"
+
+#include "data/connection.h"
+#include "lookup/page_controls.h"
+
+#include <QObject>
+
+#include <optional>
+#include <span>
+
+namespace vantelo::ui {
+
+class DrawingSheet;
+class WholeTableDialog;
+
+// What one standard's page offers once a flange is on it: the flange as last
+// found, the drawing to export, the whole table, and labels that say what
+// they show and where it comes from. Reading never changes the page.
+class PageAfterLookup final : public QObject
+{
+    Q_OBJECT
+
+public:
+    PageAfterLookup(const lookup::FlangeStandard &standard, QWidget &page, const TabPageSpec &tab,
+                    const data::Connection &connection, QObject *parent = nullptr);
+
+    QWidget *page() const { return m_page; }
+    const std::optional<FoundFlange> &found() const { return m_found; }
+
+    DrawingSheet sheet() const;
+    // A file name without suffix naming the flange shown, "HG20593_PN1.6_DN100".
+    QString suggestedFileName() const;
+    // The table at the page's current pressure, the current DN's row selected.
+    WholeTableDialog *makeWholeTableDialog(QWidget *parent) const;
+
+    void setOriginOf(OriginOf originOf) { m_originOf = std::move(originOf); }
+
+signals:
+    void foundChanged();
+
+private:
+    void recordQuery();
+    void describeLabels();
+
+    const lookup::FlangeStandard &m_standard;
+    QWidget *m_page;
+    QString m_caption;
+    std::span<const ControlRow> m_rows;
+    const data::Connection &m_connection;
+    lookup::PageControls m_controls;
+    QString m_title;
+    std::optional<FoundFlange> m_found;
+    OriginOf m_originOf;
+};
+
+} // namespace vantelo::ui

@@ -1,0 +1,28 @@
+#include "ui/after_lookup/value_origin_text.h"
+
+#include <algorithm>
+
+namespace vantelo::ui {
+
+QString unknownValueText()
+{
+    return QStringLiteral("未收录：公开资料中未找到该值");
+}
+
+QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf)
+{
+    QStringList paragraphs;
+    for (const QString &column : columns) {
+        const auto dimension = std::ranges::find(flange.dimensions, column, &Dimension::column);
+        const bool unknown = dimension != flange.dimensions.end() && !dimension->value;
+        QString text = column;
+        if (unknown)
+            text += QLatin1Char('\n') + unknownValueText();
+        else if (const std::optional<QString> origin = originOf ? originOf(column) : std::nullopt)
+            text += QLatin1Char('\n') + *origin;
+        paragraphs.append(text);
+    }
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+} // namespace vantelo::ui

@@ -1,0 +1,122 @@
+#include "ui/after_lookup/whole_table_model.h"
+
+#include "ui/after_lookup/found_flange.h"
+#include "ui/after_lookup/value_origin_text.h"
+
+#include "data/value_text.h"
+
+#include <QBrush>
+
+#include <algorithm>
+#include <set>
+
+namespace vantelo::ui {
+namespace {
+
+const QString kDiameterColumn = QStringLiteral("公称通径DN");
+
+std::optional<QString> tableStatement(const lookup::FlangeStandard &standard, const QString &pressure)
+{
+    if (pressure.contains(QLatin1Char('\'')))
+        return std::nullopt;
+    return QString::fromUtf8(standard.dimensionStatementHead) + pressure + QLatin1Char('\'');
+}
+
+} // namespace
+
+WholeTableModel::WholeTableModel(QStringList columns, std::vector<Row> rows, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_columns(std::move(columns))
+    , m_rows(std::move(rows))
+{
+}
+
+WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, const QString &pressure,
+                                       const data::Connection &connection, QObject *parent)
+{
+    const QStringList columns = QStringList{kDiameterColumn} + shownColumns(standard);
+    std::vector<Row> rows;
+    const std::optional<QString> statement = tableStatement(standard, pressure);
+    std::optional<data::ResultSet> result = statement ? connection.execute(*statement) : std::nullopt;
+    for (; result && !result->atEnd(); result->moveNext()) {
+        Row row;
+        for (const QString &column : columns) {
+            const std::optional<data::FieldValue> value = result->field(column);
+            row.push_back(value ? data::fieldText(*value) : std::nullopt);
+        }
+        rows.push_back(std::move(row));
+    }
+    return new WholeTableModel(columns, std::move(rows), parent);
+}
+
+int WholeTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int WholeTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant WholeTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const std::optional<QString> &value = m_rows[index.row()][index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+        return value.value_or(QString());
+    case kSortRole: {
+        bool ok = false;
+        const double number = value ? value->toDouble(&ok) : 0.0;
+        return ok ? QVariant(number) : QVariant(value ? QVariant(*value) : QVariant());
+    }
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return value ? QVariant() : QVariant(QBrush(Qt::gray, Qt::BDiagPattern));
+    case Qt::ToolTipRole:
+        return value ? QVariant() : QVariant(unknownValueText());
+    default:
+        return {};
+    }
+}
+
+QVariant WholeTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return m_columns.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+int WholeTableModel::rowOfDiameter(const QString &diameter) const
+{
+    const auto found = std::ranges::find_if(m_rows, [&](const Row &row) { return row.front() == diameter; });
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+}
+
+QString selectionAsTabSeparated(const QAbstractItemModel &model, const QModelIndexList &selected)
+{
+    std::set<int> rows;
+    std::set<int> columns;
+    for (const QModelIndex &index : selected) {
+        rows.insert(index.row());
+        columns.insert(index.column());
+    }
+    QStringList header;
+    for (int column : columns)
+        header.append(model.headerData(column, Qt::Horizontal).toString());
+    QString text = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (int row : rows) {
+        QStringList cells;
+        for (int column : columns) {
+            const QModelIndex index = model.index(row, column);
+            cells.append(selected.contains(index) ? index.data().toString() : QString());
+        }
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace vantelo::ui
