@@ -1,4 +1,5 @@
 // Prints every speed and memory figure of the program as one table.
+#include "after_lookup_figures.h"
 #include "bench_figures.h"
 
 #include <QApplication>
@@ -44,6 +45,11 @@ int main(int argc, char *argv[])
     }
     row("open of the 3-MB Access file nwind-jet3.mdb", medianOpenMs(QStringLiteral(VANTELO_ACCESS_SAMPLE), 15),
         "ms", "< 100 ms");
+    row("whole-table window opened, shipped data", medianWholeTableMs(programDir, 31), "ms", "");
+    for (const char *format : {"svg", "pdf", "png"}) {
+        const QByteArray name = QStringLiteral("drawing export to %1, shipped data").arg(QLatin1String(format)).toUtf8();
+        row(name.constData(), medianExportMs(programDir, QLatin1String(format), 15), "ms", "");
+    }
     row("peak memory, bare Qt window", bare.peakKb / 1024.0, "MiB", "");
     row("peak memory, program with data", startup.peakKb / 1024.0, "MiB", "<= 2 x bare");
     row("peak memory ratio", double(startup.peakKb) / double(bare.peakKb), "x", "<= 2");

@@ -1,0 +1,82 @@
+#include "after_lookup_figures.h"
+
+#include "app/load_step.h"
+#include "ui/after_lookup/after_lookup_actions.h"
+#include "ui/after_lookup/drawing_export.h"
+#include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/page_after_lookup.h"
+#include "ui/after_lookup/whole_table_dialog.h"
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace vantelo::bench {
+namespace {
+
+template<typename Step>
+double medianMsOf(int runs, Step step)
+{
+    std::vector<double> samples;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        step();
+        samples.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? -1 : samples[samples.size() / 2];
+}
+
+// The window on the data file in directory, with a flange queried on the opening page.
+struct QueriedWindow
+{
+    explicit QueriedWindow(const QString &directory)
+    {
+        app::loadForm1(form1, connection, directory);
+        form1.show();
+        if (auto *button = form1.findChild<QAbstractButton *>(QStringLiteral("Command7")))
+            button->click();
+        actions = form1.findChild<ui::AfterLookupActions *>();
+    }
+
+    data::Connection connection;
+    ui::Form1 form1;
+    ui::AfterLookupActions *actions = nullptr;
+};
+
+} // namespace
+
+double medianWholeTableMs(const QString &directory, int runs)
+{
+    QueriedWindow window(directory);
+    if (window.actions == nullptr || window.actions->currentPage() == nullptr)
+        return -1;
+    return medianMsOf(runs, [&] {
+        std::unique_ptr<ui::WholeTableDialog> dialog(window.actions->currentPage()->makeWholeTableDialog(nullptr));
+        dialog->show();
+        QApplication::processEvents();
+    });
+}
+
+double medianExportMs(const QString &directory, const QString &suffix, int runs)
+{
+    QueriedWindow window(directory);
+    QTemporaryDir scratch;
+    if (window.actions == nullptr || window.actions->currentPage() == nullptr || !scratch.isValid())
+        return -1;
+    const QString path = scratch.filePath(QStringLiteral("sheet.") + suffix);
+    bool ok = true;
+    const double ms = medianMsOf(runs, [&] {
+        ok = ui::exportDrawing(window.actions->currentPage()->sheet(), path, nullptr) && ok;
+    });
+    return ok ? ms : -1;
+}
+
+} // namespace vantelo::bench

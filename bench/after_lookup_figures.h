@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace vantelo::bench {
+
+// Median time to build and show the whole-table window of the opening page,
+// with the data file in directory.
+double medianWholeTableMs(const QString &directory, int runs);
+
+// Median time of one export of the opening page's drawing, after a query, to
+// a file with the given suffix ("svg", "pdf", "png") in a scratch folder.
+double medianExportMs(const QString &directory, const QString &suffix, int runs);
+
+} // namespace vantelo::bench
