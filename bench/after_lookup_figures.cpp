@@ -1,5 +1,7 @@
 #include "after_lookup_figures.h"
 
+#include "timing.h"
+
 #include "app/load_step.h"
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/after_lookup/drawing_export.h"
@@ -10,29 +12,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace vantelo::bench {
 namespace {
-
-template<typename Step>
-double medianMsOf(int runs, Step step)
-{
-    std::vector<double> samples;
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        step();
-        samples.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(samples.begin(), samples.end());
-    return samples.empty() ? -1 : samples[samples.size() / 2];
-}
 
 // The window on the data file in directory, with a flange queried on the opening page.
 struct QueriedWindow
@@ -58,7 +43,7 @@ double medianWholeTableMs(const QString &directory, int runs)
     QueriedWindow window(directory);
     if (window.actions == nullptr || window.actions->currentPage() == nullptr)
         return -1;
-    return medianMsOf(runs, [&] {
+    return medianMsOf(runs, [&](int) {
         std::unique_ptr<ui::WholeTableDialog> dialog(window.actions->currentPage()->makeWholeTableDialog(nullptr));
         dialog->show();
         QApplication::processEvents();
@@ -73,7 +58,7 @@ double medianExportMs(const QString &directory, const QString &suffix, int runs)
         return -1;
     const QString path = scratch.filePath(QStringLiteral("sheet.") + suffix);
     bool ok = true;
-    const double ms = medianMsOf(runs, [&] {
+    const double ms = medianMsOf(runs, [&](int) {
         ok = ui::exportDrawing(window.actions->currentPage()->sheet(), path, nullptr) && ok;
     });
     return ok ? ms : -1;

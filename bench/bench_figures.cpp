@@ -1,5 +1,7 @@
 #include "bench_figures.h"
 
+#include "timing.h"
+
 #include "app/load_step.h"
 #include "data/database.h"
 #include "lookup/page_controls.h"
@@ -17,31 +19,6 @@
 #include <vector>
 
 namespace vantelo::bench {
-
-namespace {
-
-double median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return -1;
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-template<typename Step>
-double medianMsOf(int runs, Step step)
-{
-    std::vector<double> samples;
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        step(i);
-        samples.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(samples);
-}
-
-} // namespace
 
 ProcessFigures measureProcess(const QString &program, int runs)
 {

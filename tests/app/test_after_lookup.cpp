@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
@@ -62,6 +63,7 @@ private slots:
     void exportWritesEachFormat();
     void exportRefusesAnUnknownFormat();
     void tooltipsSayWhatALabelShows();
+    void contextMenuOffersTheCommands();
 
 private:
     ui::PageAfterLookup *query(int tab, const QString &pressure, const QString &diameter);
@@ -243,6 +245,23 @@ void AfterLookupTest::tooltipsSayWhatALabelShows()
         return column == QStringLiteral("法兰外径D") ? std::optional(QStringLiteral("来源：甲")) : std::nullopt;
     };
     QCOMPARE(ui::labelToolTip({QStringLiteral("法兰外径D")}, flange, origin), QStringLiteral("法兰外径D\n来源：甲"));
+}
+
+void AfterLookupTest::contextMenuOffersTheCommands()
+{
+    QVERIFY(m_form->findChild<QMenu *>() == nullptr); // made on first use
+    auto *identify = new QAction(QStringLiteral("识别"), m_form.get());
+    identify->setObjectName(QStringLiteral("identifyAction"));
+    QWidget *page = m_form->tabControl()->page(0);
+    m_form->tabControl()->setCurrentTab(0);
+    emit page->customContextMenuRequested(QPoint(10, 10));
+    auto *menu = m_form->findChild<QMenu *>(QStringLiteral("pageContextMenu"));
+    QVERIFY(menu != nullptr);
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts.append(action->text());
+    QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "识别"}));
+    menu->hide();
 }
 
 QTEST_MAIN(AfterLookupTest)
