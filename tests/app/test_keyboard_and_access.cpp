@@ -94,21 +94,27 @@ void KeyboardAndAccessTest::shortcutsMoveThroughTabs()
 
 void KeyboardAndAccessTest::returnInAListRunsTheQuery_data()
 {
+    QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("key");
-    QTest::newRow("Return in the pressure list") << "Combo13" << int(Qt::Key_Return);
-    QTest::newRow("Enter in the diameter list") << "Combo14" << int(Qt::Key_Enter);
+    QTest::addColumn<QString>("outerDiameter"); // the page's 法兰外径D label
+    QTest::newRow("Return in a pressure list") << 6 << "Combo13" << int(Qt::Key_Return) << "Label80";
+    QTest::newRow("Enter in a diameter list") << 6 << "Combo14" << int(Qt::Key_Enter) << "Label80";
+    QTest::newRow("Return in an editable list") << 3 << "Combo8" << int(Qt::Key_Return) << "Label43";
 }
 
 void KeyboardAndAccessTest::returnInAListRunsTheQuery()
 {
+    QFETCH(int, tab);
     QFETCH(QString, list);
     QFETCH(int, key);
-    auto *label = m_form->findChild<QLabel *>(QStringLiteral("Label80")); // 法兰外径D on HG20618
+    QFETCH(QString, outerDiameter);
+    m_form->tabControl()->setCurrentTab(tab);
+    auto *label = m_form->findChild<QLabel *>(outerDiameter);
     QCOMPARE(label->text(), QString());
     auto *target = m_form->findChild<QComboBox *>(list);
     target->setFocus();
-    QTest::keyClick(target, Qt::Key(key));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QVERIFY(label->text().startsWith(QStringLiteral("Φ")));
     QVERIFY(!target->view()->isVisible());
 }
