@@ -19,10 +19,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -62,6 +64,7 @@ private slots:
     void wholeTableListsEveryDiameter();
     void exportWritesEachFormat();
     void exportRefusesAnUnknownFormat();
+    void printingPaintsOnThePrinter();
     void tooltipsSayWhatALabelShows();
     void contextMenuOffersTheCommands();
 
@@ -228,6 +231,16 @@ void AfterLookupTest::exportRefusesAnUnknownFormat()
     QVERIFY(!QFile::exists(path));
     QVERIFY(!ui::exportDrawing(page->sheet(), m_dir->filePath(QStringLiteral("no/such/folder.png")), &error));
     QVERIFY(error.contains(QStringLiteral("无法写入")));
+}
+
+void AfterLookupTest::printingPaintsOnThePrinter()
+{
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir->filePath(QStringLiteral("printed.pdf")));
+    QVERIFY(ui::printDrawing(page->sheet(), printer));
+    QVERIFY(QFileInfo(printer.outputFileName()).size() > 1000);
 }
 
 void AfterLookupTest::tooltipsSayWhatALabelShows()
