@@ -258,6 +258,8 @@ void AfterLookupTest::tooltipsSayWhatALabelShows()
         return column == QStringLiteral("法兰外径D") ? std::optional(QStringLiteral("来源：甲")) : std::nullopt;
     };
     QCOMPARE(ui::labelToolTip({QStringLiteral("法兰外径D")}, flange, origin), QStringLiteral("法兰外径D\n来源：甲"));
+    QCOMPARE(ui::originText(QStringLiteral("S2"), QStringLiteral("HG/T 20592-2009"), QStringLiteral("medium-high")),
+             QStringLiteral("来源：S2\nHG/T 20592-2009\n可信度：中高"));
 }
 
 void AfterLookupTest::contextMenuOffersTheCommands()

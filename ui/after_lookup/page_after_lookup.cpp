@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QRegularExpression>
 
 namespace vantelo::ui {
 namespace {
@@ -87,11 +88,13 @@ QString PageAfterLookup::suggestedFileName() const
 {
     if (!m_found)
         return {};
-    QString pressure = m_found->pressure;
-    pressure.remove(QLatin1Char('#'));
-    return QStringLiteral("%1_%2%3_DN%4")
-        .arg(m_found->standard, m_found->pressureMpa.isEmpty() ? QStringLiteral("PN") : QStringLiteral("Class"),
-             pressure, m_found->diameter);
+    QString name = QStringLiteral("%1_%2%3_DN%4")
+                       .arg(m_found->standard,
+                            m_found->pressureMpa.isEmpty() ? QStringLiteral("PN") : QStringLiteral("Class"),
+                            m_found->pressure, m_found->diameter);
+    // A typed pressure may hold anything; the name stays one plain file name.
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
+    return name.remove(QLatin1Char('#')).replace(unsafe, QStringLiteral("_"));
 }
 
 WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
@@ -103,7 +106,8 @@ WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
     if (m_standard.pressureValueLabel != nullptr)
         heading.pressureMpa = pressure;
     const QString diameter = m_controls.diameterList ? m_controls.diameterList->currentText() : QString();
-    return new WholeTableDialog(model, m_caption + QLatin1Char(' ') + m_title + QStringLiteral("  ") + heading.pressureText(), diameter, parent);
+    const QString title = m_caption + QLatin1Char(' ') + m_title + QStringLiteral("  ") + heading.pressureText();
+    return new WholeTableDialog(model, title, diameter, parent);
 }
 
 } // namespace vantelo::ui

@@ -1,5 +1,7 @@
 #include "ui/after_lookup/value_origin_text.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace vantelo::ui {
@@ -7,6 +9,23 @@ namespace vantelo::ui {
 QString unknownValueText()
 {
     return QStringLiteral("未收录：公开资料中未找到该值");
+}
+
+QString originText(const QString &source, const QString &reference, const QString &confidence)
+{
+    static const QHash<QString, QString> grades{
+        {QStringLiteral("high"), QStringLiteral("高")},
+        {QStringLiteral("medium-high"), QStringLiteral("中高")},
+        {QStringLiteral("medium"), QStringLiteral("中")},
+        {QStringLiteral("medium-low"), QStringLiteral("中低")},
+        {QStringLiteral("low"), QStringLiteral("低")},
+    };
+    QStringList lines{QStringLiteral("来源：") + source};
+    if (!reference.isEmpty())
+        lines.append(reference);
+    if (!confidence.isEmpty())
+        lines.append(QStringLiteral("可信度：") + grades.value(confidence, confidence));
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf)

@@ -13,6 +13,10 @@ namespace vantelo::ui {
 // What an empty cell or label means.
 QString unknownValueText();
 
+// "来源：<source>", the reference's lines, and "可信度：<grade>" with the
+// grade ("high" ... "low") in Chinese; an ungraded value has no grade line.
+QString originText(const QString &source, const QString &reference, const QString &confidence);
+
 // Where one column's value of the shown flange comes from, as one line of
 // text, or nothing when the data file does not say.
 using OriginOf = std::function<std::optional<QString>(const QString &column)>;
