@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -267,9 +268,13 @@ void AfterLookupTest::contextMenuOffersTheCommands()
     QVERIFY(m_form->findChild<QMenu *>() == nullptr); // made on first use
     auto *identify = new QAction(QStringLiteral("识别"), m_form.get());
     identify->setObjectName(QStringLiteral("identifyAction"));
-    QWidget *page = m_form->tabControl()->page(0);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     m_form->tabControl()->setCurrentTab(0);
-    emit page->customContextMenuRequested(QPoint(10, 10));
+    // A right click on the drawing reaches the page below it.
+    auto *drawing = m_form->findChild<QWidget *>(QStringLiteral("Image1"));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), drawing->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(drawing, &click);
     auto *menu = m_form->findChild<QMenu *>(QStringLiteral("pageContextMenu"));
     QVERIFY(menu != nullptr);
     QStringList texts;
