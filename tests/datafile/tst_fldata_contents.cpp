@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace vantelo;
+
 class TestFldataContents final : public QObject
 {
     Q_OBJECT
@@ -36,8 +38,6 @@ private:
     QList<ReferenceTable> m_reference;
     data::Connection m_connection;
 };
-
-using namespace vantelo;
 
 void TestFldataContents::initTestCase()
 {
