@@ -277,7 +277,7 @@ void TestFldataContents::europeanOriginsFollowTheReferences()
 void TestFldataContents::provenanceIsSmallerThanTheDimensions()
 {
     Statement sizes = prepare(m_db.get(), QStringLiteral(
-        "select sum(case when name like 'provenance%' then pgsize end), sum(case when name like '\\_HG%' escape '\\' "
+        "select sum(case when name like '%provenance%' then pgsize end), sum(case when name like '\\_HG%' escape '\\' "
         "and name not like '%\\_PN\\_DN' escape '\\' then pgsize end) from dbstat"));
     QCOMPARE(sqlite3_step(sizes.get()), SQLITE_ROW);
     const qint64 provenance = sqlite3_column_int64(sizes.get(), 0);
