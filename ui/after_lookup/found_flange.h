@@ -29,6 +29,8 @@ struct FoundFlange
     QString diameter;    // "100"
     std::vector<Dimension> dimensions;
 
+    // The pressure as the data file stores it: the MPa text.
+    QString storedPressure() const { return pressureMpa.isEmpty() ? pressure : pressureMpa; }
     // "公称压力 PN1.6 MPa" or "公称压力 Class 300# (5.0 MPa)".
     QString pressureText() const;
     // Standard, title, pressure and DN on one line.

@@ -7,10 +7,13 @@
 #include "data/value_text.h"
 #include "lookup/diameter_list.h"
 #include "lookup/statements.h"
+#include "lookup/value_origin.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QRegularExpression>
+#include <QToolTip>
 
 namespace vantelo::ui {
 namespace {
@@ -38,8 +41,11 @@ PageAfterLookup::PageAfterLookup(const lookup::FlangeStandard &standard, QWidget
     , m_title(titleOf(tab.controls))
 {
     for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
-        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i]))
+        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i])) {
             label->setAccessibleName(labelColumns(m_standard.bindings[i]).join(QStringLiteral(" / ")));
+            // Where a value comes from is looked up on hover, not with every query.
+            label->installEventFilter(this);
+        }
     }
     // Connected after the page's own query, so this runs once the labels are set.
     if (m_controls.queryButton)
@@ -67,16 +73,46 @@ void PageAfterLookup::recordQuery()
         flange.dimensions.push_back({column, value ? data::fieldText(*value) : std::nullopt});
     }
     m_found = std::move(flange);
-    describeLabels();
     emit foundChanged();
 }
 
-void PageAfterLookup::describeLabels()
+std::optional<QString> PageAfterLookup::origin(const QString &column) const
 {
-    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
-        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i]))
-            label->setToolTip(labelToolTip(labelColumns(m_standard.bindings[i]), *m_found, m_originOf));
+    const lookup::ValueOrigin origin = lookup::valueOrigin(m_connection, QLatin1Char('_') + m_caption,
+                                                           m_found->storedPressure(), m_found->diameter, column);
+    switch (origin.kind) {
+    case lookup::ValueOrigin::Kind::Known:
+        return originText(origin.source, origin.reference, origin.confidence);
+    case lookup::ValueOrigin::Kind::Gap:
+        return unknownValueText();
+    case lookup::ValueOrigin::Kind::Unrecorded:
+        break;
     }
+    return std::nullopt;
+}
+
+QString PageAfterLookup::toolTip(const QWidget &label) const
+{
+    if (!m_found)
+        return {};
+    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
+        if (dynamic_cast<const QWidget *>(m_controls.resultLabels[i]) == &label)
+            return labelToolTip(labelColumns(m_standard.bindings[i]), *m_found,
+                                [this](const QString &column) { return origin(column); });
+    }
+    return {};
+}
+
+bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QWidget *>(watched);
+    if (event->type() != QEvent::ToolTip || label == nullptr)
+        return false;
+    const QString text = toolTip(*label);
+    if (text.isEmpty())
+        return false;
+    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, label);
+    return true;
 }
 
 DrawingSheet PageAfterLookup::sheet() const

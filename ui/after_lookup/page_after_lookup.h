@@ -37,14 +37,19 @@ public:
     // The table at the page's current pressure, the current DN's row selected.
     WholeTableDialog *makeWholeTableDialog(QWidget *parent) const;
 
-    void setOriginOf(OriginOf originOf) { m_originOf = std::move(originOf); }
+    // What a result label says on hover after a query: the columns it shows
+    // and where their values come from; empty before the first query.
+    QString toolTip(const QWidget &label) const;
 
 signals:
     void foundChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void recordQuery();
-    void describeLabels();
+    std::optional<QString> origin(const QString &column) const;
 
     const lookup::FlangeStandard &m_standard;
     QWidget *m_page;
@@ -54,7 +59,6 @@ private:
     lookup::PageControls m_controls;
     QString m_title;
     std::optional<FoundFlange> m_found;
-    OriginOf m_originOf;
 };
 
 } // namespace vantelo::ui
