@@ -43,13 +43,20 @@ QStringList sourceIds(QString source)
 // the register lacks is left out.
 QString referenceOf(const data::Connection &connection, const QString &system, const QString &source)
 {
-    std::optional<data::ResultSet> rows = connection.execute(
-        QStringLiteral("select source, reference from provenance_source where system = %1").arg(quoted(system)));
+    const QStringList ids = sourceIds(source);
+    QStringList quotedIds;
+    for (const QString &id : ids)
+        quotedIds << quoted(id);
+    std::optional<data::ResultSet> rows;
+    if (!ids.isEmpty())
+        rows = connection.execute(QStringLiteral("select source, reference from provenance_source where system = %1 "
+                                                 "and source in (%2)").arg(quoted(system), quotedIds.join(u',')),
+                                  nullptr, std::size_t(ids.size()));
     QHash<QString, QString> documents;
     for (; rows && !rows->atEnd(); rows->moveNext())
         documents.insert(textOf(rows->field(QStringLiteral("source"))), textOf(rows->field(QStringLiteral("reference"))));
     QStringList lines;
-    for (const QString &id : sourceIds(source)) {
+    for (const QString &id : ids) {
         if (documents.contains(id))
             lines << id + QStringLiteral(": ") + documents.value(id);
     }
