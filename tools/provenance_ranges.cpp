@@ -23,6 +23,26 @@ std::string systemName(FlangeSystem system)
     return system == FlangeSystem::European ? "European" : "American";
 }
 
+// The register ids a source expression names, in order: "S2+S3" names S2 and
+// S3, "rule(PN6:S3)" the equivalence rule R and S3, "S7=S4" S7 and S4;
+// a parenthesised remark, as in "S10 (WN rows)", names none. lookup/value_origin.cpp
+// reads the ids the same way.
+std::vector<std::string> sourceIds(const std::string &expression)
+{
+    std::vector<std::string> ids;
+    std::string named = expression;
+    if (named.starts_with("rule("))
+        ids.push_back("R");
+    else
+        named = std::regex_replace(named, std::regex(R"(\([^)]*\))"), "");
+    static const std::regex id(R"(\b(S\d+|X|R)\b)");
+    for (auto it = std::sregex_iterator(named.begin(), named.end(), id); it != std::sregex_iterator(); ++it) {
+        if (std::find(ids.begin(), ids.end(), it->str()) == ids.end())
+            ids.push_back(it->str());
+    }
+    return ids;
+}
+
 std::vector<std::string> splitWords(const std::string &text)
 {
     std::vector<std::string> words;
@@ -137,22 +157,6 @@ private:
 };
 
 } // namespace
-
-std::vector<std::string> sourceIds(const std::string &expression)
-{
-    std::vector<std::string> ids;
-    std::string named = expression;
-    if (named.starts_with("rule("))
-        ids.push_back("R");
-    else
-        named = std::regex_replace(named, std::regex(R"(\([^)]*\))"), "");
-    static const std::regex id(R"(\b(S\d+|X|R)\b)");
-    for (auto it = std::sregex_iterator(named.begin(), named.end(), id); it != std::sregex_iterator(); ++it) {
-        if (std::find(ids.begin(), ids.end(), it->str()) == ids.end())
-            ids.push_back(it->str());
-    }
-    return ids;
-}
 
 std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir,
                                          const std::vector<SourceTable> &tables, std::vector<std::string> &errors)

@@ -45,14 +45,10 @@ struct Provenance
     std::vector<SourceReference> sources; // the registers, line by line
 };
 
-// The register ids a source expression names, in order: "S2+S3" names S2 and
-// S3, "rule(PN6:S3)" the equivalence rule R and S3, "S7=S4" S7 and S4;
-// a parenthesised remark, as in "S10 (WN rows)", names none.
-std::vector<std::string> sourceIds(const std::string &expression);
-
 // Reads provenance.csv and provenance_sources.csv from sourcesDir and checks
-// them against the tables (checkCoverage): every line names registered
-// sources of its table's system and a known confidence. Faults are appended to errors; with any fault gives nullopt.
+// them against the tables (checkCoverage): every line names sources in the
+// register of its table's system, and a known confidence. Faults are appended
+// to errors; with any fault gives nullopt.
 std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir,
                                          const std::vector<SourceTable> &tables, std::vector<std::string> &errors);
 
