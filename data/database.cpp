@@ -7,7 +7,6 @@
 #include "sqlite_file.h"
 #include "sqlite_statement.h"
 
-
 namespace vantelo::data {
 
 namespace {

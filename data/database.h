@@ -15,7 +15,9 @@ struct sqlite3;
 
 namespace vantelo::data {
 
-// An open data file. An SQLite file is opened read-only in place; a genuine
+// An open data file. An SQLite file is opened read-only in place (see
+// sqlite_file.h for the files beside it) and must pass its integrity check;
+// only its ordinary tables are ever read. A genuine
 // Access file (Jet 3, Jet 4, ACE) is imported into an in-memory SQLite copy
 // when it is opened, by a short-lived child process, so that a crash or a
 // hang in the Access reader only fails the open. Nothing is ever written to

@@ -17,11 +17,11 @@ void limitEngine(sqlite3 *db);
 // ATTACH, no PRAGMA, no transaction control, whatever the statement text.
 void allowReadsOnly(sqlite3 *db);
 
-// The time one statement of a click may take, from prepare to its last row,
-// and the time opening a file may take (schema, integrity check, names).
-// The window fills seven lists at start and must be up within a second.
-inline constexpr std::chrono::milliseconds StatementTime{90};
-inline constexpr std::chrono::milliseconds OpenTime{300};
+// The time one statement may take, from prepare to its last row, and each
+// of the two looks into a file being opened (integrity check, schema names).
+// The window opens the file and fills seven lists, all within a second.
+inline constexpr std::chrono::milliseconds StatementTime{70};
+inline constexpr std::chrono::milliseconds OpenTime{200};
 
 // While it lives, aborts whatever runs on the connection once the wall-clock
 // deadline has passed, so that no data file can hold the window.
