@@ -1,5 +1,7 @@
 #include "engine_guard.h"
 
+#include "costly_functions.h"
+
 #include <QByteArray>
 
 #include <sqlite3.h>
@@ -36,25 +38,6 @@ constexpr sqlite3_int64 HeapLimit = 256 << 20;
 // and stops a runaway statement within microseconds of its deadline.
 constexpr int InstructionsPerLook = 256;
 
-// Built-in functions whose cost grows with a count or with the product of
-// their arguments' lengths, so that one call can run for seconds where no
-// deadline reaches it. The program's statements call none of them; these
-// stand-ins fail and are not innocuous, so that a generated column using
-// one fails every statement that reads it.
-constexpr struct
-{
-    const char *name;
-    int arguments;
-} CostlyFunctions[] = {
-    {"printf", -1}, {"format", -1}, {"instr", 2}, {"replace", 3}, {"trim", 2}, {"ltrim", 2},
-    {"rtrim", 2},   {"like", 2},    {"like", 3},  {"glob", 2},
-};
-
-void refuse(sqlite3_context *context, int, sqlite3_value **)
-{
-    sqlite3_result_error(context, "the function is not available", -1);
-}
-
 int authorize(void *, int action, const char *, const char *, const char *, const char *)
 {
     switch (action) {
@@ -81,8 +64,7 @@ void limitEngine(sqlite3 *db)
     sqlite3_hard_heap_limit64(HeapLimit);
     for (const auto &limit : Limits)
         sqlite3_limit(db, limit.id, limit.value);
-    for (const auto &function : CostlyFunctions)
-        sqlite3_create_function(db, function.name, function.arguments, SQLITE_UTF8, nullptr, refuse, nullptr, nullptr);
+    replaceCostlyFunctions(db);
 }
 
 void allowReadsOnly(sqlite3 *db)

@@ -230,10 +230,11 @@ void HostileDataFilesTest::fileContents_data()
         << sqliteBytes({"create virtual table _HG20593 using fts5(公称压力PN, 公称通径DN, 法兰外径D)",
                         "insert into _HG20593 values ('0.25', '10', '75')"})
         << 0 << "";
+    // A row beyond the length cap is an error of every statement that meets it.
     QTest::newRow("3 MB text")
         << sqliteBytes({Create20593, "insert into _HG20593 values ('0.25', 10, 75)",
                         "insert into _HG20593 values ('0.25', 15, printf('%.*c', 3000000, 'x'))"})
-        << 2 << "Φ75";
+        << 0 << "";
     // A file whose schema calls a function the program refuses is unreadable.
     QTest::newRow("huge computed values") << computedColumn("printf('%.*c', 300000000, seed)", "x") << 0 << "";
     QTest::newRow("heavy functions")
