@@ -23,7 +23,7 @@ public:
     void moveNext();
     std::size_t rowCount() const;
 
-    // The value of a column of the current row, by column name.
+    // The value of a column of the current row, by column name in any case.
     // std::nullopt when there is no current row or no such column.
     std::optional<FieldValue> field(const QString &column) const;
 
