@@ -7,8 +7,10 @@ ResultSet::ResultSet(std::vector<QString> columns, std::vector<std::vector<Field
 {
     // Two columns of one name: the first one answers, as by-name lookup did.
     for (std::size_t index = 0; index < columns.size(); ++index) {
-        if (!m_columnIndex.contains(columns[index]))
+        if (!m_columnIndex.contains(columns[index])) {
             m_columnIndex.insert(columns[index], index);
+            m_columns.push_back(columns[index]);
+        }
     }
 }
 

@@ -19,8 +19,7 @@ struct FlangeStandard
     // Pressure classes of the class table this page translates (a prefix of
     // the table); 0 on the European pages, which list MPa texts directly.
     int classesTranslated;
-    const char *diameterStatementHead;
-    const char *dimensionStatementHead;
+    const char *table;              // the data file's table, "_HG" and the standard's number
     std::span<const ResultBinding> bindings;
 };
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-// The per-page data of the seven standards: pressure entries, statement heads
-// and the ordered result bindings. Column names are those of the data file.
+// The per-page data of the seven standards: pressure entries, table and the
+// ordered result bindings. Column names are those of the data file.
 
 namespace vantelo::lookup {
 
@@ -97,27 +97,13 @@ constexpr ResultBinding Bindings20618[] = {
 };
 
 const std::array<FlangeStandard, 7> Standards = {{
-    {1, "Combo1", "Combo2", "Command1", nullptr, Pressures20593, 0,
-     "select distinct 公称通径DN from _HG20593 where 公称压力PN='",
-     "select * from _HG20593 where 公称压力PN='", Bindings20593},
-    {2, "Combo3", "Combo4", "Command2", nullptr, Pressures20594, 0,
-     "select distinct 公称通径DN from _HG20594 where 公称压力PN='",
-     "select * from _HG20594 where 公称压力PN='", Bindings20594},
-    {3, "Combo5", "Combo6", "Command3", nullptr, Pressures20595, 0,
-     "select distinct 公称通径DN from _HG20595 where 公称压力PN='",
-     "select * from _HG20595 where 公称压力PN='", Bindings20595},
-    {4, "Combo7", "Combo8", "Command4", nullptr, Pressures20596, 0,
-     "select distinct 公称通径DN from _HG20596 where 公称压力PN='",
-     "select * from _HG20596 where 公称压力PN='", Bindings20596},
-    {5, "Combo9", "Combo10", "Command5", "Label58", Classes5, 5,
-     "select distinct 公称通径DN from _HG20616 where 公称压力PN='",
-     "select * from _HG20616 where 公称压力PN='", Bindings20616},
-    {6, "Combo11", "Combo12", "Command6", "Label66", Classes6, 6,
-     "select distinct 公称通径DN from _HG20617 where 公称压力PN='",
-     "select * from _HG20617 where 公称压力PN='", Bindings20617},
-    {7, "Combo13", "Combo14", "Command7", "Label76", Classes6, 6,
-     "select distinct 公称通径DN from _HG20618 where 公称压力PN='",
-     "select * from _HG20618 where 公称压力PN='", Bindings20618},
+    {1, "Combo1", "Combo2", "Command1", nullptr, Pressures20593, 0, "_HG20593", Bindings20593},
+    {2, "Combo3", "Combo4", "Command2", nullptr, Pressures20594, 0, "_HG20594", Bindings20594},
+    {3, "Combo5", "Combo6", "Command3", nullptr, Pressures20595, 0, "_HG20595", Bindings20595},
+    {4, "Combo7", "Combo8", "Command4", nullptr, Pressures20596, 0, "_HG20596", Bindings20596},
+    {5, "Combo9", "Combo10", "Command5", "Label58", Classes5, 5, "_HG20616", Bindings20616},
+    {6, "Combo11", "Combo12", "Command6", "Label66", Classes6, 6, "_HG20617", Bindings20617},
+    {7, "Combo13", "Combo14", "Command7", "Label76", Classes6, 6, "_HG20618", Bindings20618},
 }};
 
 } // namespace

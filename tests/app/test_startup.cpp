@@ -3,7 +3,7 @@
 
 #include "app/load_step.h"
 #include "app/module1.h"
-#include "lookup/caption.h"
+#include "ui/caption.h"
 #include "ui/form1.h"
 
 #include <QComboBox>
@@ -102,10 +102,10 @@ void StartupTest::pressureValueLabelsReadTwo()
     data::Connection connection;
     ui::Form1 form1;
     for (const char *name : {"Label58", "Label66", "Label76"})
-        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QString::fromLatin1(name));
+        QCOMPARE(ui::findCaption(&form1, QString::fromLatin1(name))->caption(), QString::fromLatin1(name));
     app::loadForm1(form1, connection, dir.path());
     for (const char *name : {"Label58", "Label66", "Label76"})
-        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
+        QCOMPARE(ui::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
 }
 
 void StartupTest::missingFileStillFillsPressureLists()

@@ -3,8 +3,8 @@
 // page is saved as a picture for review.
 
 #include "app/load_step.h"
-#include "lookup/caption.h"
-#include "lookup/page_controls.h"
+#include "ui/caption.h"
+#include "ui/page_handles.h"
 #include "ui/form1.h"
 #include "ui/tab_control.h"
 
@@ -95,14 +95,14 @@ void WindowQueriesTest::queryShowsPublishedDimensions()
     auto *pressures = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab - 1));
     auto *diameters = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab));
     QVERIFY(pressures->isVisible());
-    QVERIFY(lookup::selectEntry(*pressures, pressures->findText(pressure)));
+    QVERIFY(ui::selectEntry(*pressures, pressures->findText(pressure)));
     const int diameterIndex = diameters->findText(diameter);
     QVERIFY2(diameterIndex >= 0, "the diameter is listed for the pressure");
     diameters->setCurrentIndex(diameterIndex);
     QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command%1").arg(tab)), Qt::LeftButton);
 
     for (const auto &[label, caption] : expected)
-        QCOMPARE(lookup::findCaption(&form1, label)->caption(), caption);
+        QCOMPARE(ui::findCaption(&form1, label)->caption(), caption);
 
     const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
     if (!artifacts.isEmpty() && QDir().mkpath(artifacts))

@@ -7,7 +7,7 @@
 
 #include "app/load_step.h"
 #include "data/connection.h"
-#include "lookup/page_controls.h"
+#include "ui/page_handles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -88,14 +88,14 @@ private:
 
 void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
 {
-    app::loadForm1(form, connection, directory);
+    app::loadForm1(form, form.pages(), connection, directory);
     for (int list = 1; list <= 13; list += 2) {
         QComboBox *pressures = form.list(QStringLiteral("Combo%1").arg(list).toLatin1().constData());
         for (int i = 0; i < pressures->count(); ++i) {
-            lookup::selectEntry(*pressures, i);
+            ui::selectEntry(*pressures, i);
             form.button(QStringLiteral("Command%1").arg((list + 1) / 2).toLatin1().constData())->click();
         }
-        lookup::selectEntry(*pressures, 0);
+        ui::selectEntry(*pressures, 0);
     }
     bool answered = false;
     QTimer::singleShot(0, &form, [&answered] { answered = true; });
@@ -221,7 +221,7 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
     QVERIFY(test::writeDataFile(path, {Create20593, "insert into _HG20593 values ('0.25', 10, 75)"}));
     data::Connection connection;
     test::FakeForm form;
-    app::loadForm1(form, connection, dir.path());
+    app::loadForm1(form, form.pages(), connection, dir.path());
     QCOMPARE(form.list("Combo2")->count(), 1);
 
     for (const QByteArray &replacement :
@@ -233,7 +233,7 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
         file.write(replacement);
         file.close();
         QVERIFY(::rename(next.toLocal8Bit().constData(), path.toLocal8Bit().constData()) == 0);
-        lookup::selectEntry(*form.list("Combo1"), 0);
+        ui::selectEntry(*form.list("Combo1"), 0);
         form.button("Command1")->click();
         // The open file is the one read: its rows stay listed and shown.
         QCOMPARE(form.list("Combo2")->currentText(), QStringLiteral("10"));
@@ -265,7 +265,7 @@ void HostileDataFilesTest::typedTexts()
                                  "insert into _HG20596 values ('0.6', 50, 140)"}));
     data::Connection connection;
     test::FakeForm form;
-    app::loadForm1(form, connection, dir.path());
+    app::loadForm1(form, form.pages(), connection, dir.path());
     form.button("Command4")->click();
     QCOMPARE(form.label("Label43")->text(), QStringLiteral("Φ140"));
 

@@ -6,10 +6,11 @@
 
 #include "data/connection.h"
 #include "lookup/flange_standard.h"
-#include "lookup/standard_page.h"
+#include "ui/standard_page.h"
 #include "lookup/statements.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +84,7 @@ private slots:
     void typedTextsThatWouldChangeTheStatementFail_data();
     void typedTextsThatWouldChangeTheStatementFail();
     void typedPlainDiameterIsQueried();
+    void drivenPickKeepsTheLastFoundRow();
 
 private:
     void load(const QStringList &statements);
@@ -114,7 +116,7 @@ void DimensionQueryTest::load(const QStringList &statements)
         QFile::remove(path);
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     QCOMPARE(m_connection.open(), !statements.isEmpty());
-    lookup::FillPressureLists(lookup::attachStandardPages(*m_form, m_connection, m_form.get()));
+    ui::FillPressureLists(ui::attachStandardPages(m_form->pages(), m_connection, m_form.get()));
 }
 
 void DimensionQueryTest::click(const QString &button)
@@ -255,7 +257,7 @@ void DimensionQueryTest::emptyDiameterListChangesNothing()
 {
     load({test::createFlangeTable("_HG20593", columnsOf(Row20593)), insertRow("_HG20593", "0.25", "50", Row20593)});
     click("Command1");
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo1"), 4)); // "2.5": no rows
+    QVERIFY(ui::selectEntry(*m_form->list("Combo1"), 4)); // "2.5": no rows
     QCOMPARE(m_form->list("Combo2")->currentText(), QString());
     click("Command1");
     QCOMPARE(m_form->label("Label2")->text(), QStringLiteral("Φ21.3(Φ18)"));
@@ -343,7 +345,7 @@ void DimensionQueryTest::classIsQueriedByItsMpaText()
 {
     load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
           "insert into _HG20617 values ('42.0', 50, 171), ('2500#', 50, 1), ('42', 50, 2), ('2.0', 50, 3)"});
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo11"), 5)); // "2500#"
+    QVERIFY(ui::selectEntry(*m_form->list("Combo11"), 5)); // "2500#"
     QCOMPARE(m_form->label("Label66")->text(), QStringLiteral("42.0"));
     click("Command6");
     QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ171"));
@@ -429,6 +431,27 @@ void DimensionQueryTest::typedPlainDiameterIsQueried()
     QTest::keyClicks(m_form->list("Combo8")->lineEdit(), QStringLiteral("100"));
     click("Command4");
     QCOMPARE(m_form->label("Label43")->text(), QStringLiteral("Φ210"));
+}
+
+void DimensionQueryTest::drivenPickKeepsTheLastFoundRow()
+{
+    load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
+          "insert into _HG20617 values ('42.0', 50, 171), ('42.0', 65, 190)"});
+    ui::StandardPage *page = m_form->findChildren<ui::StandardPage *>()[5];
+    QSignalSpy found(page, &ui::StandardPage::rowFound);
+    QVERIFY(page->pick(5, QStringLiteral("65"))); // "2500#"
+    QCOMPARE(m_form->label("Label66")->text(), QStringLiteral("42.0"));
+    QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ190"));
+    QCOMPARE(found.count(), 1);
+    const ui::FoundRow &row = *page->lastFound();
+    QCOMPARE(row.standard + row.pressure + row.diameter, QStringLiteral("HG206172500#65"));
+    QCOMPARE(row.values.back(), (std::pair<QString, QString>("法兰外径D", "190")));
+
+    QVERIFY(!page->pick(0, QStringLiteral("65"))); // nothing listed at 150#
+    QVERIFY(!page->pick(9, QStringLiteral("65")));
+    QCOMPARE(found.count(), 1);
+    QCOMPARE(page->lastFound()->diameter, QStringLiteral("65"));
+    QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ190"));
 }
 
 QTEST_MAIN(DimensionQueryTest)

@@ -6,7 +6,7 @@
 
 #include "data/connection.h"
 #include "lookup/pressure_class_table.h"
-#include "lookup/standard_page.h"
+#include "ui/standard_page.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -60,7 +60,7 @@ private:
     QTemporaryDir m_dir;
     data::Connection m_connection;
     std::unique_ptr<test::FakeForm> m_form;
-    std::vector<lookup::StandardPage *> m_pages;
+    std::vector<ui::StandardPage *> m_pages;
 };
 
 void PressureAndDiameterListsTest::init()
@@ -80,8 +80,8 @@ void PressureAndDiameterListsTest::load(const QStringList &statements)
     QVERIFY(test::writeDataFile(path, statements));
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     QVERIFY(m_connection.open());
-    m_pages = lookup::attachStandardPages(*m_form, m_connection, m_form.get());
-    lookup::FillPressureLists(m_pages);
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    ui::FillPressureLists(m_pages);
 }
 
 void PressureAndDiameterListsTest::loadWithoutFile()
@@ -89,8 +89,8 @@ void PressureAndDiameterListsTest::loadWithoutFile()
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
                                      + m_dir.filePath(QStringLiteral("absent/FLDATA.mdb")));
     QVERIFY(!m_connection.open());
-    m_pages = lookup::attachStandardPages(*m_form, m_connection, m_form.get());
-    lookup::FillPressureLists(m_pages);
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    ui::FillPressureLists(m_pages);
 }
 
 void PressureAndDiameterListsTest::pressureListsHoldTheirFixedEntries_data()
@@ -156,7 +156,7 @@ void PressureAndDiameterListsTest::classTranslation()
           "insert into _HG20617 values ('42.0', 50, 1), ('42.0', 65, 1), ('2.0', 15, 1)",
           "insert into _HG20618 values ('15.0', 100, 1), ('2.0', 15, 1)"});
     QComboBox *combo = m_form->list(list.toLatin1().constData());
-    QVERIFY(lookup::selectEntry(*combo, index));
+    QVERIFY(ui::selectEntry(*combo, index));
     QCOMPARE(m_form->label(label.toLatin1().constData())->text(), mpa);
     QCOMPARE(entries(m_form->list(diameterList.toLatin1().constData())), diameters);
 }
@@ -201,7 +201,7 @@ void PressureAndDiameterListsTest::pressureWithoutRowsLeavesListEmptyWithNothing
     load({test::createFlangeTable("_HG20593", NoColumns), "insert into _HG20593 values ('0.25', 10)"});
     QComboBox *pressures = m_form->list("Combo1");
     QCOMPARE(m_form->list("Combo2")->count(), 1);
-    QVERIFY(lookup::selectEntry(*pressures, 3)); // "1.6": no rows
+    QVERIFY(ui::selectEntry(*pressures, 3)); // "1.6": no rows
     QCOMPARE(m_form->list("Combo2")->count(), 0);
     QCOMPARE(m_form->list("Combo2")->currentIndex(), -1);
     QCOMPARE(m_form->list("Combo2")->currentText(), QString());
@@ -211,7 +211,7 @@ void PressureAndDiameterListsTest::pressureIsComparedAsText()
 {
     load({test::createFlangeTable("_HG20594", NoColumns),
           "insert into _HG20594 values ('1', 50), ('1.0', 80), ('1.00', 90)"});
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo3"), 1)); // "1.0"
+    QVERIFY(ui::selectEntry(*m_form->list("Combo3"), 1)); // "1.0"
     QCOMPARE(entries(m_form->list("Combo4")), QStringList{"80"});
 }
 
@@ -220,7 +220,7 @@ void PressureAndDiameterListsTest::classTextsInAmericanTableGiveEmptyLists()
     load({test::createFlangeTable("_HG20617", NoColumns),
           "insert into _HG20617 values ('150#', 15), ('300#', 20)"});
     for (int i = 0; i < m_form->list("Combo11")->count(); ++i) {
-        QVERIFY(lookup::selectEntry(*m_form->list("Combo11"), i));
+        QVERIFY(ui::selectEntry(*m_form->list("Combo11"), i));
         QCOMPARE(m_form->list("Combo12")->count(), 0);
     }
 }
@@ -271,7 +271,7 @@ void PressureAndDiameterListsTest::choosingAnotherPressureKeepsResultLabels()
 {
     load({test::createFlangeTable("_HG20593", NoColumns), "insert into _HG20593 values ('0.6', 10)"});
     m_form->label("Label5")->setCaption(QStringLiteral("Φ50"));
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo1"), 1));
+    QVERIFY(ui::selectEntry(*m_form->list("Combo1"), 1));
     QCOMPARE(m_form->label("Label5")->text(), QStringLiteral("Φ50"));
 }
 
