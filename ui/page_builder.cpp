@@ -2,6 +2,7 @@
 
 #include "ui/caption_label.h"
 #include "ui/line_control.h"
+#include "ui/picture_control.h"
 
 #include <QComboBox>
 #include <QHash>
@@ -76,9 +77,8 @@ QWidget *makeLine(const ControlRow &row, QWidget *page)
 
 QWidget *makePicture(const ControlRow &row, QWidget *page)
 {
-    const PictureSource &source = row.picture;
-    auto *picture = new PictureControl(QString::fromUtf8(source.resource),
-                                       QSize(source.storedWidth, source.storedHeight), source.fit, page);
+    const auto fit = row.fit == PictureFit::Natural ? PictureControl::Fit::Natural : PictureControl::Fit::Stretched;
+    auto *picture = new PictureControl(QString::fromUtf8(row.text), fit, page);
     picture->setFocusPolicy(Qt::NoFocus);
     picture->setGeometry(pixelRect(row.rect));
     return picture;

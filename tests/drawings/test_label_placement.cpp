@@ -89,8 +89,9 @@ void TestLabelPlacement::initTestCase()
     for (int tab = 1; tab <= 7; ++tab) {
         const StoredSize size = kStoredSizes[tab - 1];
         const PictureGeometry &picture = kPictures[tab - 1];
-        PictureControl control(drawingResource(tab), QSize(size.width, size.height),
+        PictureControl control(drawingResource(tab),
                                picture.natural ? PictureControl::Fit::Natural : PictureControl::Fit::Stretched);
+        QCOMPARE(control.storedSize(), QSize(size.width, size.height));
         control.setGeometry(toPixels(picture.twips).toRect());
         m_shown[tab - 1] = control.grab().toImage();
     }
