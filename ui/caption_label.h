@@ -28,9 +28,6 @@ public:
     Sizing sizing() const { return m_sizing; }
     QRect designGeometry() const { return m_designGeometry; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     QSize captionSize() const;
     QRect anchoredGeometry(QSize size) const;
