@@ -14,7 +14,7 @@
 
 using namespace vantelo;
 
-class StartupTest final : public QObject
+class TestStartup final : public QObject
 {
     Q_OBJECT
 
@@ -28,13 +28,13 @@ private slots:
     void missingFileStillFillsPressureLists();
 };
 
-void StartupTest::connectionStringNamesTheProgramDirectory()
+void TestStartup::connectionStringNamesTheProgramDirectory()
 {
     QCOMPARE(app::connectionStringFor(QStringLiteral("/opt/vantelo")),
              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vantelo/FLDATA.mdb"));
 }
 
-void StartupTest::missingFileFailsTheOpenQuietly()
+void TestStartup::missingFileFailsTheOpenQuietly()
 {
     QTemporaryDir dir;
     data::Connection connection;
@@ -43,7 +43,7 @@ void StartupTest::missingFileFailsTheOpenQuietly()
     QVERIFY(!connection.execute(QStringLiteral("select 1")).has_value());
 }
 
-void StartupTest::dataFileInWorkingDirectoryIsNotUsed()
+void TestStartup::dataFileInWorkingDirectoryIsNotUsed()
 {
     const QString shipped = qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/FLDATA.mdb");
     if (!QFile::exists(shipped))
@@ -64,7 +64,7 @@ void StartupTest::dataFileInWorkingDirectoryIsNotUsed()
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QCoreApplication::applicationDirPath()));
 }
 
-void StartupTest::shippedFileFillsEveryList_data()
+void TestStartup::shippedFileFillsEveryList_data()
 {
     QTest::addColumn<QString>("diameterList");
     QTest::addColumn<QString>("firstDiameter");
@@ -78,7 +78,7 @@ void StartupTest::shippedFileFillsEveryList_data()
     QTest::newRow("HG20618 150#") << "Combo14" << "15";
 }
 
-void StartupTest::shippedFileFillsEveryList()
+void TestStartup::shippedFileFillsEveryList()
 {
     QFETCH(QString, diameterList);
     QFETCH(QString, firstDiameter);
@@ -96,7 +96,7 @@ void StartupTest::shippedFileFillsEveryList()
     QCOMPARE(list->currentText(), firstDiameter);
 }
 
-void StartupTest::pressureValueLabelsReadTwo()
+void TestStartup::pressureValueLabelsReadTwo()
 {
     QTemporaryDir dir;
     data::Connection connection;
@@ -108,7 +108,7 @@ void StartupTest::pressureValueLabelsReadTwo()
         QCOMPARE(ui::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
 }
 
-void StartupTest::missingFileStillFillsPressureLists()
+void TestStartup::missingFileStillFillsPressureLists()
 {
     QTemporaryDir dir;
     data::Connection connection;
@@ -122,5 +122,5 @@ void StartupTest::missingFileStillFillsPressureLists()
     }
 }
 
-QTEST_MAIN(StartupTest)
+QTEST_MAIN(TestStartup)
 #include "test_startup.moc"

@@ -17,7 +17,7 @@ using namespace vantelo;
 
 using Captions = QList<QPair<QString, QString>>;
 
-class WindowQueriesTest final : public QObject
+class TestWindowQueries final : public QObject
 {
     Q_OBJECT
 
@@ -30,14 +30,14 @@ private:
     QString m_programDir;
 };
 
-void WindowQueriesTest::initTestCase()
+void TestWindowQueries::initTestCase()
 {
     m_programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
     if (!QFile::exists(m_programDir + QStringLiteral("/FLDATA.mdb")))
         QSKIP("the shipped data file has not been built");
 }
 
-void WindowQueriesTest::queryShowsPublishedDimensions_data()
+void TestWindowQueries::queryShowsPublishedDimensions_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("pressure");
@@ -77,7 +77,7 @@ void WindowQueriesTest::queryShowsPublishedDimensions_data()
                     {"Label81", "8-Φ22"}, {"Label82", ""}, {"Label83", "28.4"}};
 }
 
-void WindowQueriesTest::queryShowsPublishedDimensions()
+void TestWindowQueries::queryShowsPublishedDimensions()
 {
     QFETCH(int, tab);
     QFETCH(QString, pressure);
@@ -109,5 +109,5 @@ void WindowQueriesTest::queryShowsPublishedDimensions()
         QVERIFY(form1.grab().save(artifacts + QStringLiteral("/page%1-query.png").arg(tab)));
 }
 
-QTEST_MAIN(WindowQueriesTest)
+QTEST_MAIN(TestWindowQueries)
 #include "test_window_queries.moc"

@@ -67,7 +67,7 @@ QByteArray fixture(const char *name)
 
 } // namespace
 
-class HostileDataFilesTest final : public QObject
+class TestHostileDataFiles final : public QObject
 {
     Q_OBJECT
 
@@ -86,7 +86,7 @@ private:
     void exercise(test::FakeForm &form, data::Connection &connection, const QString &directory);
 };
 
-void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
+void TestHostileDataFiles::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
 {
     app::loadForm1(form, form.pages(), connection, directory);
     for (int list = 1; list <= 13; list += 2) {
@@ -102,7 +102,7 @@ void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &conn
     QTRY_VERIFY_WITH_TIMEOUT(answered, 2000);
 }
 
-void HostileDataFilesTest::fileContents_data()
+void TestHostileDataFiles::fileContents_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("firstPageDiameters"); // entries of Combo2 after loading, -1: any
@@ -156,7 +156,7 @@ void HostileDataFilesTest::fileContents_data()
     }
 }
 
-void HostileDataFilesTest::fileContents()
+void TestHostileDataFiles::fileContents()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, firstPageDiameters);
@@ -188,7 +188,7 @@ void HostileDataFilesTest::fileContents()
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"FLDATA.mdb"});
 }
 
-void HostileDataFilesTest::dataFileThatIsADirectory()
+void TestHostileDataFiles::dataFileThatIsADirectory()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("FLDATA.mdb")));
@@ -199,7 +199,7 @@ void HostileDataFilesTest::dataFileThatIsADirectory()
     QCOMPARE(form.list("Combo1")->currentIndex(), 0);
 }
 
-void HostileDataFilesTest::dataFileWithoutReadPermission()
+void TestHostileDataFiles::dataFileWithoutReadPermission()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
@@ -214,7 +214,7 @@ void HostileDataFilesTest::dataFileWithoutReadPermission()
     QCOMPARE(form.list("Combo2")->count(), 0);
 }
 
-void HostileDataFilesTest::dataFileReplacedWhileRunning()
+void TestHostileDataFiles::dataFileReplacedWhileRunning()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
@@ -241,7 +241,7 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
     }
 }
 
-void HostileDataFilesTest::typedTexts_data()
+void TestHostileDataFiles::typedTexts_data()
 {
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
@@ -255,7 +255,7 @@ void HostileDataFilesTest::typedTexts_data()
     QTest::newRow("full-width digits") << "0.6" << "５０";
 }
 
-void HostileDataFilesTest::typedTexts()
+void TestHostileDataFiles::typedTexts()
 {
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
@@ -277,5 +277,5 @@ void HostileDataFilesTest::typedTexts()
     QCOMPARE(form.list("Combo8")->currentText(), diameter);
 }
 
-QTEST_MAIN(HostileDataFilesTest)
+QTEST_MAIN(TestHostileDataFiles)
 #include "test_hostile_data_files.moc"

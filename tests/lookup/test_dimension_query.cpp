@@ -57,7 +57,7 @@ const Row Row20593 = {{"管子外径A1A", "21.3"}, {"管子外径A1B", "18"},  {
 
 } // namespace
 
-class DimensionQueryTest final : public QObject
+class TestDimensionQuery final : public QObject
 {
     Q_OBJECT
 
@@ -96,18 +96,18 @@ private:
     std::unique_ptr<test::FakeForm> m_form;
 };
 
-void DimensionQueryTest::init()
+void TestDimensionQuery::init()
 {
     m_connection = data::Connection();
     m_form = std::make_unique<test::FakeForm>();
 }
 
-void DimensionQueryTest::cleanup()
+void TestDimensionQuery::cleanup()
 {
     m_form.reset();
 }
 
-void DimensionQueryTest::load(const QStringList &statements)
+void TestDimensionQuery::load(const QStringList &statements)
 {
     const QString path = m_dir.filePath(QStringLiteral("FLDATA.mdb"));
     if (!statements.isEmpty())
@@ -119,12 +119,12 @@ void DimensionQueryTest::load(const QStringList &statements)
     ui::FillPressureLists(ui::attachStandardPages(m_form->pages(), m_connection, m_form.get()));
 }
 
-void DimensionQueryTest::click(const QString &button)
+void TestDimensionQuery::click(const QString &button)
 {
     QTest::mouseClick(m_form->button(button.toLatin1().constData()), Qt::LeftButton);
 }
 
-int DimensionQueryTest::writesOutside(const QStringList &labels) const
+int TestDimensionQuery::writesOutside(const QStringList &labels) const
 {
     int writes = 0;
     for (const test::TestLabel *label : m_form->findChildren<test::TestLabel *>()) {
@@ -135,7 +135,7 @@ int DimensionQueryTest::writesOutside(const QStringList &labels) const
     return writes;
 }
 
-void DimensionQueryTest::statementTexts_data()
+void TestDimensionQuery::statementTexts_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("pressure");
@@ -153,7 +153,7 @@ void DimensionQueryTest::statementTexts_data()
                                        << "select distinct 公称通径DN from _HG20618 where 公称压力PN='2.0'";
 }
 
-void DimensionQueryTest::statementTexts()
+void TestDimensionQuery::statementTexts()
 {
     QFETCH(int, tab);
     QFETCH(QString, pressure);
@@ -165,7 +165,7 @@ void DimensionQueryTest::statementTexts()
     QCOMPARE(statement.value_or(QString()), expected);
 }
 
-void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly_data()
+void TestDimensionQuery::presentPairFillsEveryLabelOfItsPageOnly_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<Row>("row");
@@ -218,7 +218,7 @@ void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly_data()
                     {"Label81", "5-Φ6"}, {"Label82", "7"}, {"Label83", "8"}};
 }
 
-void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly()
+void TestDimensionQuery::presentPairFillsEveryLabelOfItsPageOnly()
 {
     QFETCH(int, page);
     QFETCH(Row, row);
@@ -234,7 +234,7 @@ void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly()
     QCOMPARE(writesOutside(labels), 0);
 }
 
-void DimensionQueryTest::secondClickGivesTheSameCaptions()
+void TestDimensionQuery::secondClickGivesTheSameCaptions()
 {
     load({test::createFlangeTable("_HG20593", columnsOf(Row20593)), insertRow("_HG20593", "0.25", "50", Row20593)});
     click("Command1");
@@ -244,7 +244,7 @@ void DimensionQueryTest::secondClickGivesTheSameCaptions()
     QCOMPARE(m_form->label("Label2")->captionWrites(), 2);
 }
 
-void DimensionQueryTest::absentPairChangesNothing()
+void TestDimensionQuery::absentPairChangesNothing()
 {
     load({test::createFlangeTable("_HG20596", {"法兰颈N"}),
           "insert into _HG20596 values ('0.6', 50, 1)"});
@@ -253,7 +253,7 @@ void DimensionQueryTest::absentPairChangesNothing()
     QCOMPARE(writesOutside({}), 0);
 }
 
-void DimensionQueryTest::emptyDiameterListChangesNothing()
+void TestDimensionQuery::emptyDiameterListChangesNothing()
 {
     load({test::createFlangeTable("_HG20593", columnsOf(Row20593)), insertRow("_HG20593", "0.25", "50", Row20593)});
     click("Command1");
@@ -264,7 +264,7 @@ void DimensionQueryTest::emptyDiameterListChangesNothing()
     QCOMPARE(m_form->label("Label2")->captionWrites(), 1);
 }
 
-void DimensionQueryTest::missingDataFileChangesNothing()
+void TestDimensionQuery::missingDataFileChangesNothing()
 {
     load({});
     for (const char *button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
@@ -272,7 +272,7 @@ void DimensionQueryTest::missingDataFileChangesNothing()
     QCOMPARE(writesOutside({}), 0);
 }
 
-void DimensionQueryTest::nullsPerPattern_data()
+void TestDimensionQuery::nullsPerPattern_data()
 {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("label");
@@ -286,7 +286,7 @@ void DimensionQueryTest::nullsPerPattern_data()
     QTest::newRow("plain bevel width") << "坡口宽度b" << "Label8" << "";
 }
 
-void DimensionQueryTest::nullsPerPattern()
+void TestDimensionQuery::nullsPerPattern()
 {
     QFETCH(QString, column);
     QFETCH(QString, label);
@@ -311,7 +311,7 @@ void DimensionQueryTest::nullsPerPattern()
     QCOMPARE(m_form->label("Label5")->text(), QStringLiteral("Φ55"));
 }
 
-void DimensionQueryTest::missingColumnFailsOnlyItsLabel()
+void TestDimensionQuery::missingColumnFailsOnlyItsLabel()
 {
     Row withoutBevel = Row20593.mid(0, 9);
     withoutBevel[7].second = QStringLiteral("81"); // D
@@ -333,7 +333,7 @@ void DimensionQueryTest::missingColumnFailsOnlyItsLabel()
     QCOMPARE(m_form->label("Label8")->text(), QStringLiteral("4.5"));
 }
 
-void DimensionQueryTest::severalMatchingRowsShowTheFirst()
+void TestDimensionQuery::severalMatchingRowsShowTheFirst()
 {
     load({test::createFlangeTable("_HG20616", {"法兰外径D"}),
           "insert into _HG20616 values ('2.0', 15, 90), ('2.0', 15, 95)"});
@@ -341,7 +341,7 @@ void DimensionQueryTest::severalMatchingRowsShowTheFirst()
     QCOMPARE(m_form->label("Label62")->text(), QStringLiteral("Φ90"));
 }
 
-void DimensionQueryTest::classIsQueriedByItsMpaText()
+void TestDimensionQuery::classIsQueriedByItsMpaText()
 {
     load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
           "insert into _HG20617 values ('42.0', 50, 171), ('2500#', 50, 1), ('42', 50, 2), ('2.0', 50, 3)"});
@@ -351,7 +351,7 @@ void DimensionQueryTest::classIsQueriedByItsMpaText()
     QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ171"));
 }
 
-void DimensionQueryTest::numbersInGeneralForm_data()
+void TestDimensionQuery::numbersInGeneralForm_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
@@ -362,7 +362,7 @@ void DimensionQueryTest::numbersInGeneralForm_data()
     QTest::newRow("empty text") << "''" << "";
 }
 
-void DimensionQueryTest::numbersInGeneralForm()
+void TestDimensionQuery::numbersInGeneralForm()
 {
     QFETCH(QString, stored);
     QFETCH(QString, expected);
@@ -373,7 +373,7 @@ void DimensionQueryTest::numbersInGeneralForm()
     QCOMPARE(m_form->label("Label83")->text(), expected);
 }
 
-void DimensionQueryTest::accessSingleAndCurrencyShowAsTyped()
+void TestDimensionQuery::accessSingleAndCurrencyShowAsTyped()
 {
     const QString fixture = qEnvironmentVariable("VANTELO_FIXTURES_DIR") + QStringLiteral("/nwind-jet3.mdb");
     if (!QFile::exists(fixture))
@@ -394,7 +394,7 @@ void DimensionQueryTest::accessSingleAndCurrencyShowAsTyped()
              QStringLiteral("35-Φ0.15"));
 }
 
-void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail_data()
+void TestDimensionQuery::typedTextsThatWouldChangeTheStatementFail_data()
 {
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
@@ -408,7 +408,7 @@ void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail_data()
     QTest::newRow("text diameter") << "0.6" << "abc";
 }
 
-void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail()
+void TestDimensionQuery::typedTextsThatWouldChangeTheStatementFail()
 {
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
@@ -422,7 +422,7 @@ void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail()
     QCOMPARE(m_form->label("Label43")->captionWrites(), 1);
 }
 
-void DimensionQueryTest::typedPlainDiameterIsQueried()
+void TestDimensionQuery::typedPlainDiameterIsQueried()
 {
     load({test::createFlangeTable("_HG20596", {"法兰外径D"}),
           "insert into _HG20596 values ('0.6', 50, 140), ('0.6', 100, 210)"});
@@ -433,7 +433,7 @@ void DimensionQueryTest::typedPlainDiameterIsQueried()
     QCOMPARE(m_form->label("Label43")->text(), QStringLiteral("Φ210"));
 }
 
-void DimensionQueryTest::drivenPickKeepsTheLastFoundRow()
+void TestDimensionQuery::drivenPickKeepsTheLastFoundRow()
 {
     load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
           "insert into _HG20617 values ('42.0', 50, 171), ('42.0', 65, 190)"});
@@ -454,5 +454,5 @@ void DimensionQueryTest::drivenPickKeepsTheLastFoundRow()
     QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ190"));
 }
 
-QTEST_MAIN(DimensionQueryTest)
+QTEST_MAIN(TestDimensionQuery)
 #include "test_dimension_query.moc"

@@ -10,7 +10,7 @@
 
 using namespace vantelo;
 
-class QueryWithoutWindowTest final : public QObject
+class TestQueryWithoutWindow final : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +18,7 @@ private slots:
     void listsAndQueriesInACoreApplication();
 };
 
-void QueryWithoutWindowTest::listsAndQueriesInACoreApplication()
+void TestQueryWithoutWindow::listsAndQueriesInACoreApplication()
 {
     QVERIFY(!QCoreApplication::instance()->inherits("QGuiApplication"));
     QTemporaryDir dir;
@@ -45,5 +45,5 @@ void QueryWithoutWindowTest::listsAndQueriesInACoreApplication()
     QVERIFY(!lookup::DimensionQuery(hg20617, mpa, QStringLiteral("80"), connection).has_value());
 }
 
-QTEST_GUILESS_MAIN(QueryWithoutWindowTest)
+QTEST_GUILESS_MAIN(TestQueryWithoutWindow)
 #include "test_query_without_window.moc"

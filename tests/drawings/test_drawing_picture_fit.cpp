@@ -159,4 +159,4 @@ void TestPictureFit::missingPictureLeavesControlBlank()
 }
 
 QTEST_MAIN(TestPictureFit)
-#include "test_picture_fit.moc"
+#include "test_drawing_picture_fit.moc"

@@ -210,4 +210,4 @@ void TestLabelPlacement::labelSitsAtItsLine()
 }
 
 QTEST_MAIN(TestLabelPlacement)
-#include "test_label_placement.moc"
+#include "test_drawing_label_placement.moc"

@@ -151,4 +151,4 @@ void TestUiLabels::captionShownAsStored()
 }
 
 QTEST_MAIN(TestUiLabels)
-#include "tst_ui_labels.moc"
+#include "test_ui_labels.moc"

@@ -172,4 +172,4 @@ void TestUiLayout::control()
 }
 
 QTEST_MAIN(TestUiLayout)
-#include "tst_ui_layout.moc"
+#include "test_ui_layout.moc"

@@ -183,4 +183,4 @@ void TestUiTabs::focusOrder()
 }
 
 QTEST_MAIN(TestUiTabs)
-#include "tst_ui_tabs.moc"
+#include "test_ui_tabs.moc"
