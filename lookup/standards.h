@@ -48,9 +48,16 @@ constexpr bool isComplete(const StandardRecord &record)
         return false;
     const int results = count(record, ControlRole::Result);
     for (int place = 0; place < results; ++place) {
-        const ControlRow *row = resultAt(record, place);
-        if (row == nullptr || row->source.firstColumn == nullptr
-            || (row->source.secondColumn != nullptr) != isPaired(row->source.pattern))
+        int holders = 0;
+        for (const ControlRow &row : record.page) {
+            if (row.role != ControlRole::Result || row.source.place != place)
+                continue;
+            ++holders;
+            if (row.source.firstColumn == nullptr
+                || (row.source.secondColumn != nullptr) != isPaired(row.source.pattern))
+                return false;
+        }
+        if (holders != 1)
             return false;
     }
     return true;

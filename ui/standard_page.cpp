@@ -68,7 +68,7 @@ bool StandardPage::runQuery()
     }
     const QString shownPressure =
         m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : QString();
-    m_lastFound = FoundRow{QString::fromUtf8(standard().table).mid(1), shownPressure, diameter, row->values};
+    m_lastFound = FoundRow{QString::fromUtf8(standard().record->caption), shownPressure, diameter, row->values};
     emit rowFound(*m_lastFound);
     return true;
 }
