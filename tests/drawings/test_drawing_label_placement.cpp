@@ -1,6 +1,6 @@
 // Every result label of the seven pages over its drawing: inside the picture
 // control, and next to the line it belongs to as the control shows it.
-// Geometry is restated in twips from the page tables (15 twips = 1 px).
+// Geometry is restated in twips from the standards' page layouts (15 twips = 1 px).
 
 #include "drawings/dimension_lines.h"
 #include "drawings/drawing_images.h"
