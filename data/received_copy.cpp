@@ -1,6 +1,7 @@
 #include "received_copy.h"
 
 #include "access_import.h"
+#include "engine_guard.h"
 
 #include <sqlite3.h>
 
@@ -13,22 +14,6 @@ namespace {
 // Zero bytes allocated after every image: the engine may read a little past
 // the end of a malformed one.
 constexpr sqlite3_int64 Slack = 4096;
-
-int storeFirstText(void *result, int columns, char **values, char **)
-{
-    if (columns > 0 && values[0])
-        *static_cast<QByteArray *>(result) = values[0];
-    return 0;
-}
-
-// quick_check reads every page once and the program's copies are a few
-// megabytes, so it costs a few milliseconds; it also proves the schema reads.
-bool passesIntegrityCheck(sqlite3 *db)
-{
-    QByteArray verdict;
-    return sqlite3_exec(db, "PRAGMA quick_check(1)", storeFirstText, &verdict, nullptr) == SQLITE_OK
-        && verdict == "ok";
-}
 
 } // namespace
 
@@ -67,6 +52,7 @@ sqlite3 *openReceivedCopy(const QByteArray &image)
         sqlite3_close_v2(db);
         return nullptr;
     }
+    limitEngine(db);
     // The connection takes the bytes over, and frees them itself should the
     // call fail.
     const int taken = sqlite3_deserialize(db, "main", bytes, size, size + Slack,

@@ -53,6 +53,8 @@ void StandardPage::refillDiameterList()
     list.addItems(entries);
     if (list.count() > 0)
         list.setCurrentIndex(0);
+    else if (list.isEditable())
+        list.clearEditText(); // an editable box keeps its text through clear()
 }
 
 bool StandardPage::runQuery()
