@@ -24,8 +24,10 @@ ResultSet::ResultSet(std::vector<QString> columns, std::vector<std::vector<Field
     // Two columns of one name: the first one answers, as by-name lookup did.
     for (std::size_t index = 0; index < columns.size(); ++index) {
         const QString key = foldCase(columns[index]);
-        if (!m_columnIndex.contains(key))
+        if (!m_columnIndex.contains(key)) {
             m_columnIndex.insert(key, index);
+            m_columns.push_back(columns[index]);
+        }
     }
 }
 

@@ -5,10 +5,8 @@
 #include "ui/after_lookup/flange_clipboard.h"
 #include "ui/after_lookup/page_after_lookup.h"
 #include "ui/after_lookup/whole_table_dialog.h"
-#include "ui/page_tables.h"
+#include "ui/standard_page.h"
 #include "ui/tab_control.h"
-
-#include "lookup/flange_standard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +15,8 @@
 
 namespace vantelo::ui {
 
-AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const data::Connection &connection)
+AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const std::vector<StandardPage *> &pages,
+                                       const data::Connection &connection)
     : QObject(&window)
     , m_window(window)
     , m_tabs(tabs)
@@ -27,13 +26,12 @@ AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const 
     , m_print(addAction("printDrawingAction", QStringLiteral("打印…"), QKeySequence::Print))
 {
     m_pages.assign(std::size_t(tabs.tabCount()), nullptr);
-    const std::span<const TabPageSpec> specs = tabPages();
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        const int index = standard.tab - 1;
+    for (const StandardPage *source : pages) {
+        const int index = source->standard().tab - 1;
         QWidget *page = tabs.page(index);
-        if (page == nullptr || index >= int(specs.size()))
+        if (page == nullptr)
             continue;
-        auto *afterLookup = new PageAfterLookup(standard, *page, specs[index], connection, this);
+        auto *afterLookup = new PageAfterLookup(*source, *page, connection, this);
         m_pages[std::size_t(index)] = afterLookup;
         connect(afterLookup, &PageAfterLookup::foundChanged, this, &AfterLookupActions::updateEnabled);
         page->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -115,10 +113,11 @@ void AfterLookupActions::showWholeTable()
     }
 }
 
-AfterLookupActions *attachAfterLookup(QWidget &window, const data::Connection &connection)
+AfterLookupActions *attachAfterLookup(QWidget &window, const std::vector<StandardPage *> &pages,
+                                      const data::Connection &connection)
 {
     auto *tabs = window.findChild<TabControl *>(QStringLiteral("SSTab1"));
-    return tabs != nullptr ? new AfterLookupActions(window, *tabs, connection) : nullptr;
+    return tabs != nullptr ? new AfterLookupActions(window, *tabs, pages, connection) : nullptr;
 }
 
 } // namespace vantelo::ui

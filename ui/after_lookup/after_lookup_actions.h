@@ -14,6 +14,7 @@ class QWidget;
 namespace vantelo::ui {
 
 class PageAfterLookup;
+class StandardPage;
 class TabControl;
 
 // The window's commands for the flange on the current page: 复制尺寸 (Ctrl+C),
@@ -25,8 +26,9 @@ class AfterLookupActions final : public QObject
     Q_OBJECT
 
 public:
-    // Ties the actions to the seven standards' pages of the window's tab control.
-    AfterLookupActions(QWidget &window, TabControl &tabs, const data::Connection &connection);
+    // Ties the actions to the standards' pages of the window's tab control.
+    AfterLookupActions(QWidget &window, TabControl &tabs, const std::vector<StandardPage *> &pages,
+                       const data::Connection &connection);
 
     PageAfterLookup *currentPage() const;
     const std::vector<PageAfterLookup *> &pages() const { return m_pages; }
@@ -53,8 +55,9 @@ private:
     QPointer<QMenu> m_menu;
 };
 
-// Attaches the commands to a loaded window (objectName "Form1" holding the
-// tab control "SSTab1"); nullptr when there is no tab control.
-AfterLookupActions *attachAfterLookup(QWidget &window, const data::Connection &connection);
+// Attaches the commands to a loaded window holding the tab control "SSTab1"
+// and its page objects; nullptr when there is no tab control.
+AfterLookupActions *attachAfterLookup(QWidget &window, const std::vector<StandardPage *> &pages,
+                                      const data::Connection &connection);
 
 } // namespace vantelo::ui

@@ -1,5 +1,6 @@
 #include "ui/after_lookup/found_flange.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vantelo::ui {
@@ -20,6 +21,15 @@ QString FoundFlange::pressureText() const
 QString FoundFlange::headline() const
 {
     return QStringLiteral("%1 %2  %3  公称通径 DN%4").arg(standard, title, pressureText(), diameter);
+}
+
+std::optional<QString> valueIn(const std::vector<std::pair<QString, QString>> &row, const QString &column)
+{
+    const auto found = std::ranges::find_if(
+        row, [&](const auto &value) { return value.first.compare(column, Qt::CaseInsensitive) == 0; });
+    if (found == row.end() || found->second.isEmpty())
+        return std::nullopt;
+    return found->second;
 }
 
 QStringList labelColumns(const lookup::ResultBinding &binding)

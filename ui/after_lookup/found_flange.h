@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vantelo::ui {
@@ -36,6 +37,11 @@ struct FoundFlange
     // Standard, title, pressure and DN on one line.
     QString headline() const;
 };
+
+// A value of a row as the lookups give it (column, text), found by column
+// name in any case; nothing when the row lacks it or it is empty (a null: a
+// value nobody found).
+std::optional<QString> valueIn(const std::vector<std::pair<QString, QString>> &row, const QString &column);
 
 // The columns a page shows, the connection dimensions (D, K, n, L) first and
 // the rest in the page's label order, each once.

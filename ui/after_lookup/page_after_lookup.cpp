@@ -1,15 +1,13 @@
 #include "ui/after_lookup/page_after_lookup.h"
 
 #include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/value_origin_text.h"
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
 
-#include "data/value_text.h"
 #include "lookup/diameter_list.h"
-#include "lookup/statements.h"
 #include "lookup/value_origin.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QRegularExpression>
@@ -18,67 +16,60 @@
 namespace vantelo::ui {
 namespace {
 
-QString titleOf(std::span<const ControlRow> rows)
+QString titleOf(const lookup::StandardRecord &record)
 {
-    for (const ControlRow &row : rows) {
-        if (row.role == ControlRole::Title)
-            return QString::fromUtf8(row.text);
-    }
-    return {};
+    const ControlRow *title = lookup::controlWith(record, ControlRole::Title);
+    return title != nullptr ? QString::fromUtf8(title->text) : QString();
 }
 
 } // namespace
 
-PageAfterLookup::PageAfterLookup(const lookup::FlangeStandard &standard, QWidget &page,
-                                 const TabPageSpec &tab, const data::Connection &connection, QObject *parent)
+PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, const data::Connection &connection,
+                                 QObject *parent)
     : QObject(parent)
-    , m_standard(standard)
+    , m_standard(source.standard())
+    , m_handles(source.handles())
     , m_page(&page)
-    , m_caption(QString::fromUtf8(tab.caption))
-    , m_rows(tab.controls)
     , m_connection(connection)
-    , m_controls(lookup::PageControls::find(standard, page))
-    , m_title(titleOf(tab.controls))
+    , m_title(titleOf(*m_standard.record))
 {
-    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
-        if (auto *label = dynamic_cast<QWidget *>(m_controls.resultLabels[i])) {
+    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
+        if (auto *label = dynamic_cast<QWidget *>(m_handles.resultLabels[i])) {
             label->setAccessibleName(labelColumns(m_standard.bindings[i]).join(QStringLiteral(" / ")));
             // Where a value comes from is looked up on hover, not with every query.
             label->installEventFilter(this);
         }
     }
-    // Connected after the page's own query, so this runs once the labels are set.
-    if (m_controls.queryButton)
-        connect(m_controls.queryButton, &QAbstractButton::clicked, this, &PageAfterLookup::recordQuery);
+    connect(&source, &StandardPage::rowFound, this, &PageAfterLookup::take);
+    if (source.lastFound())
+        take(*source.lastFound());
 }
 
-void PageAfterLookup::recordQuery()
+void PageAfterLookup::take(const FoundRow &row)
 {
-    const QString pressure = lookup::pressureText(m_standard, m_controls);
-    const QString diameter = m_controls.diameterList ? m_controls.diameterList->currentText() : QString();
-    const std::optional<QString> statement = lookup::dimensionStatement(m_standard, pressure, diameter);
-    const std::optional<data::ResultSet> row = statement ? m_connection.execute(*statement, nullptr, 1) : std::nullopt;
-    if (!row || row->atEnd())
-        return; // the labels still show the flange found before
-
     FoundFlange flange;
-    flange.standard = m_caption;
+    flange.standard = row.standard;
     flange.title = m_title;
-    flange.pressure = m_controls.pressureList ? m_controls.pressureList->currentText() : QString();
-    if (m_standard.pressureValueLabel != nullptr)
-        flange.pressureMpa = pressure;
-    flange.diameter = diameter;
-    for (const QString &column : shownColumns(m_standard)) {
-        const std::optional<data::FieldValue> value = row->field(column);
-        flange.dimensions.push_back({column, value ? data::fieldText(*value) : std::nullopt});
-    }
+    flange.pressure = row.pressure;
+    flange.pressureMpa = lookup::classPressure(m_standard, row.pressure).value_or(QString());
+    flange.diameter = row.diameter;
+    for (const QString &column : shownColumns(m_standard))
+        flange.dimensions.push_back({column, valueIn(row.values, column)});
     m_found = std::move(flange);
     emit foundChanged();
 }
 
+QString PageAfterLookup::currentPressure() const
+{
+    // What the page's own statements use: on the American pages the MPa label.
+    if (m_handles.pressureValueLabel != nullptr)
+        return m_handles.pressureValueLabel->caption();
+    return m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : QString();
+}
+
 std::optional<QString> PageAfterLookup::origin(const QString &column) const
 {
-    const lookup::ValueOrigin origin = lookup::valueOrigin(m_connection, QLatin1Char('_') + m_caption,
+    const lookup::ValueOrigin origin = lookup::valueOrigin(m_connection, QString::fromUtf8(m_standard.table),
                                                            m_found->storedPressure(), m_found->diameter, column);
     switch (origin.kind) {
     case lookup::ValueOrigin::Kind::Known:
@@ -95,8 +86,8 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
 {
     if (!m_found)
         return {};
-    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_controls.resultLabels.size(); ++i) {
-        if (dynamic_cast<const QWidget *>(m_controls.resultLabels[i]) == &label)
+    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
+        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) == &label)
             return labelToolTip(labelColumns(m_standard.bindings[i]), *m_found,
                                 [this](const QString &column) { return origin(column); });
     }
@@ -117,7 +108,7 @@ bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
 
 DrawingSheet PageAfterLookup::sheet() const
 {
-    return DrawingSheet(*m_page, m_rows, m_found ? m_found->headline() : QString());
+    return DrawingSheet(*m_page, m_standard.record->page, m_found ? m_found->headline() : QString());
 }
 
 QString PageAfterLookup::suggestedFileName() const
@@ -135,15 +126,15 @@ QString PageAfterLookup::suggestedFileName() const
 
 WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
 {
-    const QString pressure = lookup::pressureText(m_standard, m_controls);
-    auto *model = WholeTableModel::load(m_standard, pressure, m_connection);
+    const QString pressure = currentPressure();
     FoundFlange heading;
-    heading.pressure = m_controls.pressureList ? m_controls.pressureList->currentText() : pressure;
-    if (m_standard.pressureValueLabel != nullptr)
+    heading.pressure = m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : pressure;
+    if (m_handles.pressureValueLabel != nullptr)
         heading.pressureMpa = pressure;
-    const QString diameter = m_controls.diameterList ? m_controls.diameterList->currentText() : QString();
-    const QString title = m_caption + QLatin1Char(' ') + m_title + QStringLiteral("  ") + heading.pressureText();
-    return new WholeTableDialog(model, title, diameter, parent);
+    const QString title = QString::fromUtf8(m_standard.record->caption) + QLatin1Char(' ') + m_title
+        + QStringLiteral("  ") + heading.pressureText();
+    const QString diameter = m_handles.diameterList != nullptr ? m_handles.diameterList->currentText() : QString();
+    return new WholeTableDialog(WholeTableModel::load(m_standard, pressure, m_connection), title, diameter, parent);
 }
 
 } // namespace vantelo::ui

@@ -1,32 +1,30 @@
 #pragma once
 
 #include "ui/after_lookup/found_flange.h"
-#include "ui/after_lookup/value_origin_text.h"
-#include "ui/page_tables.h"
+#include "ui/standard_page.h"
 
 #include "data/connection.h"
-#include "lookup/page_controls.h"
 
 #include <QObject>
 
 #include <optional>
-#include <span>
 
 namespace vantelo::ui {
 
 class DrawingSheet;
 class WholeTableDialog;
 
-// What one standard's page offers once a flange is on it: the flange as last
-// found, the drawing to export, the whole table, and labels that say what
-// they show and where it comes from. Reading never changes the page.
+// What one standard's page offers once a flange is on it: the flange as its
+// page object last found it, the drawing to export, the whole table, and
+// labels that say what they show and where it comes from. Reading never
+// changes the page.
 class PageAfterLookup final : public QObject
 {
     Q_OBJECT
 
 public:
-    PageAfterLookup(const lookup::FlangeStandard &standard, QWidget &page, const TabPageSpec &tab,
-                    const data::Connection &connection, QObject *parent = nullptr);
+    PageAfterLookup(const StandardPage &source, QWidget &page, const data::Connection &connection,
+                    QObject *parent = nullptr);
 
     QWidget *page() const { return m_page; }
     const std::optional<FoundFlange> &found() const { return m_found; }
@@ -48,15 +46,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void recordQuery();
+    void take(const FoundRow &row);
+    QString currentPressure() const;
     std::optional<QString> origin(const QString &column) const;
 
     const lookup::FlangeStandard &m_standard;
+    const PageHandles &m_handles;
     QWidget *m_page;
-    QString m_caption;
-    std::span<const ControlRow> m_rows;
     const data::Connection &m_connection;
-    lookup::PageControls m_controls;
     QString m_title;
     std::optional<FoundFlange> m_found;
 };

@@ -3,7 +3,8 @@
 #include "ui/after_lookup/found_flange.h"
 #include "ui/after_lookup/value_origin_text.h"
 
-#include "data/value_text.h"
+#include "lookup/diameter_list.h"
+#include "lookup/dimension_query.h"
 
 #include <QBrush>
 
@@ -14,13 +15,6 @@ namespace vantelo::ui {
 namespace {
 
 const QString kDiameterColumn = QStringLiteral("公称通径DN");
-
-std::optional<QString> tableStatement(const lookup::FlangeStandard &standard, const QString &pressure)
-{
-    if (pressure.contains(QLatin1Char('\'')))
-        return std::nullopt;
-    return QString::fromUtf8(standard.dimensionStatementHead) + pressure + QLatin1Char('\'');
-}
 
 } // namespace
 
@@ -34,19 +28,19 @@ WholeTableModel::WholeTableModel(QStringList columns, std::vector<Row> rows, QOb
 WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, const QString &pressure,
                                        const data::Connection &connection, QObject *parent)
 {
-    const QStringList columns = QStringList{kDiameterColumn} + shownColumns(standard);
+    // Every diameter the page would list, each read as its query reads it.
+    const QStringList dimensions = shownColumns(standard);
     std::vector<Row> rows;
-    const std::optional<QString> statement = tableStatement(standard, pressure);
-    std::optional<data::ResultSet> result = statement ? connection.execute(*statement) : std::nullopt;
-    for (; result && !result->atEnd(); result->moveNext()) {
-        Row row;
-        for (const QString &column : columns) {
-            const std::optional<data::FieldValue> value = result->field(column);
-            row.push_back(value ? data::fieldText(*value) : std::nullopt);
-        }
+    for (const QString &diameter : lookup::diameterEntries(standard, pressure, connection)) {
+        const std::optional<lookup::QueriedRow> queried = lookup::DimensionQuery(standard, pressure, diameter, connection);
+        if (!queried)
+            continue;
+        Row row{diameter};
+        for (const QString &column : dimensions)
+            row.push_back(valueIn(queried->values, column));
         rows.push_back(std::move(row));
     }
-    return new WholeTableModel(columns, std::move(rows), parent);
+    return new WholeTableModel(QStringList{kDiameterColumn} + dimensions, std::move(rows), parent);
 }
 
 int WholeTableModel::rowCount(const QModelIndex &parent) const

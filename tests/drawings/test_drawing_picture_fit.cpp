@@ -64,7 +64,8 @@ void TestPictureFit::stretchedPictureReachesEveryCorner()
     file.close();
 
     // Tab 5's picture: 285 x 181 stored, shown in a 309 x 225 control.
-    PictureControl control(path, QSize(285, 181), PictureControl::Fit::Stretched);
+    PictureControl control(path, PictureControl::Fit::Stretched);
+    QCOMPARE(control.storedSize(), QSize(285, 181));
     control.resize(309, 225);
     const QImage image = grabbed(control);
     QCOMPARE(image.size(), QSize(309, 225));
@@ -81,7 +82,7 @@ void TestPictureFit::stretchedDrawingScalesAxesIndependently()
 {
     // Tab 5's outside-diameter line (y 171) and thickness line (x 250) where
     // the stretch puts them: x by 309/285, y by 225/181.
-    PictureControl control(drawingResource(5), QSize(285, 181), PictureControl::Fit::Stretched);
+    PictureControl control(drawingResource(5), PictureControl::Fit::Stretched);
     control.resize(309, 225);
     const QImage image = grabbed(control);
     const auto inkAround = [&](double x, double y) {
@@ -112,7 +113,8 @@ void TestPictureFit::naturalPictureIsShownPixelForPixel()
 {
     QFETCH(int, tab);
     QFETCH(QSize, stored);
-    PictureControl control(drawingResource(tab), stored, PictureControl::Fit::Natural);
+    PictureControl control(drawingResource(tab), PictureControl::Fit::Natural);
+    QCOMPARE(control.storedSize(), stored); // the size the SVG states
     control.setGeometry(QRect(QPoint(6, 74), stored));
     const QImage shown = grabbed(control);
     const QImage plain =
@@ -123,7 +125,7 @@ void TestPictureFit::naturalPictureIsShownPixelForPixel()
 
 void TestPictureFit::naturalControlKeepsThePictureSize()
 {
-    PictureControl control(drawingResource(6), QSize(319, 272), PictureControl::Fit::Natural);
+    PictureControl control(drawingResource(6), PictureControl::Fit::Natural);
     QCOMPARE(control.size(), QSize(319, 272));
     control.resize(400, 300);
     QCOMPARE(control.size(), QSize(319, 272));
@@ -133,7 +135,7 @@ void TestPictureFit::linesStayCrispAtDoubleDensity()
 {
     // Tab 2's hub-diameter line, one pixel at y 15, covers exactly device
     // rows 30 and 31 at a device pixel ratio of 2: drawn, not scaled up.
-    PictureControl control(drawingResource(2), QSize(337, 259), PictureControl::Fit::Natural);
+    PictureControl control(drawingResource(2), PictureControl::Fit::Natural);
     QImage image(674, 518, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
     image.fill(Qt::white);
@@ -149,7 +151,7 @@ void TestPictureFit::linesStayCrispAtDoubleDensity()
 
 void TestPictureFit::missingPictureLeavesControlBlank()
 {
-    PictureControl control(QStringLiteral(":/drawings/none.svg"), QSize(285, 181), PictureControl::Fit::Stretched);
+    PictureControl control(QStringLiteral(":/drawings/none.svg"), PictureControl::Fit::Stretched);
     control.resize(309, 225);
     QVERIFY(!control.hasPicture());
     const QImage image = grabbed(control);
@@ -157,4 +159,4 @@ void TestPictureFit::missingPictureLeavesControlBlank()
 }
 
 QTEST_MAIN(TestPictureFit)
-#include "test_picture_fit.moc"
+#include "test_drawing_picture_fit.moc"

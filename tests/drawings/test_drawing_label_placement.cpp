@@ -1,6 +1,6 @@
 // Every result label of the seven pages over its drawing: inside the picture
 // control, and next to the line it belongs to as the control shows it.
-// Geometry is restated in twips from the page tables (15 twips = 1 px).
+// Geometry is restated in twips from the standards' page layouts (15 twips = 1 px).
 
 #include "drawings/dimension_lines.h"
 #include "drawings/drawing_images.h"
@@ -89,8 +89,9 @@ void TestLabelPlacement::initTestCase()
     for (int tab = 1; tab <= 7; ++tab) {
         const StoredSize size = kStoredSizes[tab - 1];
         const PictureGeometry &picture = kPictures[tab - 1];
-        PictureControl control(drawingResource(tab), QSize(size.width, size.height),
+        PictureControl control(drawingResource(tab),
                                picture.natural ? PictureControl::Fit::Natural : PictureControl::Fit::Stretched);
+        QCOMPARE(control.storedSize(), QSize(size.width, size.height));
         control.setGeometry(toPixels(picture.twips).toRect());
         m_shown[tab - 1] = control.grab().toImage();
     }
@@ -209,4 +210,4 @@ void TestLabelPlacement::labelSitsAtItsLine()
 }
 
 QTEST_MAIN(TestLabelPlacement)
-#include "test_label_placement.moc"
+#include "test_drawing_label_placement.moc"

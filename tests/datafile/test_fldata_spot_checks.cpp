@@ -182,4 +182,4 @@ void TestFldataSpotChecks::fileWithoutProvenanceRecordsNothing()
 }
 
 QTEST_GUILESS_MAIN(TestFldataSpotChecks)
-#include "tst_fldata_spot_checks.moc"
+#include "test_fldata_spot_checks.moc"

@@ -136,4 +136,4 @@ void TestFldataBuilder::executableFailureKeepsEarlierFile()
 }
 
 QTEST_GUILESS_MAIN(TestFldataBuilder)
-#include "tst_fldata_builder.moc"
+#include "test_fldata_builder.moc"

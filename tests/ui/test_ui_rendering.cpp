@@ -82,4 +82,4 @@ void TestUiRendering::screenshotsOfEveryPage()
 }
 
 QTEST_MAIN(TestUiRendering)
-#include "tst_ui_rendering.moc"
+#include "test_ui_rendering.moc"

@@ -130,4 +130,4 @@ void TestFldataRejects::brokenSourceIsRefused()
 }
 
 QTEST_GUILESS_MAIN(TestFldataRejects)
-#include "tst_fldata_rejects.moc"
+#include "test_fldata_rejects.moc"

@@ -2,7 +2,7 @@
 // wrap points and line step of fixed labels, and captions shown as stored.
 #include "ui/ink.h"
 
-#include "lookup/caption.h"
+#include "ui/caption.h"
 #include "ui/form1.h"
 #include "ui/tab_control.h"
 #include "ui/tab_strip.h"
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QtTest>
 
-using vantelo::lookup::findCaption;
+using vantelo::ui::findCaption;
 using vantelo::ui::Form1;
 
 class TestUiLabels final : public QObject
@@ -151,4 +151,4 @@ void TestUiLabels::captionShownAsStored()
 }
 
 QTEST_MAIN(TestUiLabels)
-#include "tst_ui_labels.moc"
+#include "test_ui_labels.moc"

@@ -2,7 +2,7 @@
 // with the layout facts: kind, geometry, text, alignment, colours, stacking.
 #include "ui/layout_facts.h"
 
-#include "lookup/caption.h"
+#include "ui/caption.h"
 #include "ui/form1.h"
 #include "ui/line_control.h"
 #include "ui/picture_control.h"
@@ -64,7 +64,7 @@ static void checkLabel(QWidget *widget, const Control &fact)
 {
     auto *label = qobject_cast<QLabel *>(widget);
     QVERIFY(label);
-    auto *caption = vantelo::lookup::findCaption(widget->window(), QString::fromLatin1(fact.name));
+    auto *caption = vantelo::ui::findCaption(widget->window(), QString::fromLatin1(fact.name));
     QVERIFY(caption);
     QCOMPARE(caption->caption(), QString::fromUtf8(fact.text));
     const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
@@ -172,4 +172,4 @@ void TestUiLayout::control()
 }
 
 QTEST_MAIN(TestUiLayout)
-#include "tst_ui_layout.moc"
+#include "test_ui_layout.moc"

@@ -1,8 +1,8 @@
-#include "caption.h"
+#include "ui/caption.h"
 
 #include <QWidget>
 
-namespace vantelo::lookup {
+namespace vantelo::ui {
 
 Caption *findCaption(const QWidget *root, const QString &objectName)
 {
@@ -11,4 +11,4 @@ Caption *findCaption(const QWidget *root, const QString &objectName)
     return dynamic_cast<Caption *>(root->findChild<QWidget *>(objectName));
 }
 
-} // namespace vantelo::lookup
+} // namespace vantelo::ui

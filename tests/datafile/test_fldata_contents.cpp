@@ -308,4 +308,4 @@ void TestFldataContents::provenanceIsSmallerThanTheDimensions()
 }
 
 QTEST_GUILESS_MAIN(TestFldataContents)
-#include "tst_fldata_contents.moc"
+#include "test_fldata_contents.moc"

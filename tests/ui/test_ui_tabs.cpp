@@ -1,6 +1,6 @@
 // The window and its tab control: frame, opening tab, switching by mouse and
 // keys, state kept across switches, and the focus order.
-#include "lookup/caption.h"
+#include "ui/caption.h"
 #include "ui/form1.h"
 #include "ui/tab_control.h"
 #include "ui/tab_strip.h"
@@ -134,7 +134,7 @@ void TestUiTabs::switchingKeepsPageState()
     auto *diameters = m_form.findChild<QComboBox *>(QStringLiteral("Combo2"));
     diameters->addItems({QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25")});
     diameters->setCurrentIndex(1);
-    auto *result = vantelo::lookup::findCaption(&m_form, QStringLiteral("Label16"));
+    auto *result = vantelo::ui::findCaption(&m_form, QStringLiteral("Label16"));
     result->setCaption(QStringLiteral("Φ90(Φ92)"));
     const QRect resultGeometry = m_form.findChild<QWidget *>(QStringLiteral("Label16"))->geometry();
 
@@ -183,4 +183,4 @@ void TestUiTabs::focusOrder()
 }
 
 QTEST_MAIN(TestUiTabs)
-#include "tst_ui_tabs.moc"
+#include "test_ui_tabs.moc"

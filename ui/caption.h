@@ -4,11 +4,11 @@
 
 class QWidget;
 
-namespace vantelo::lookup {
+namespace vantelo::ui {
 
-// What the lookups need of a label: read and set its caption. The window's
-// labels implement it; an auto-size label resizes about its anchor when its
-// caption is set.
+// What the page objects need of a label: read and set its caption. The
+// window's labels implement it; an auto-size label resizes about its anchor
+// when its caption is set.
 class Caption
 {
 public:
@@ -22,4 +22,4 @@ protected:
 // The label named objectName below root, or nullptr.
 Caption *findCaption(const QWidget *root, const QString &objectName);
 
-} // namespace vantelo::lookup
+} // namespace vantelo::ui
