@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not found by the library scan: the window's fonts, and the SVG plugins Qt
-# loads at run time to draw the icons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation, libqt6svg6")
+# Not found by the library scan: the window's fonts. (The SVG plugins Qt loads
+# at run time ship in libqt6svg6, which the scan finds through Qt6Svg.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation")
 
 # Debian wants the copyright and changelog of every package under
 # /usr/share/doc/<package>/, the changelog compressed.
