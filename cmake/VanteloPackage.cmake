@@ -32,7 +32,9 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
     COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
     DEPENDS ${CMAKE_BINARY_DIR}/changelog)
 add_custom_target(package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+# PROVENANCE.md says where every dimension value comes from.
 install(FILES ${CMAKE_SOURCE_DIR}/app/install/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+    ${CMAKE_SOURCE_DIR}/data/sources/PROVENANCE.md
     DESTINATION ${VANTELO_DOC_DIR})
 
 include(CPack)
