@@ -182,6 +182,10 @@ void AfterLookupTest::wholeTableListsEveryDiameter()
              QStringLiteral("公称通径DN\t法兰外径D\t螺孔中圆直径K\t螺栓孔数量n\t螺栓孔直径L\t管子外径A1A\t管子外径A1B\t"
                             "法兰内径B1A\t法兰内径B1B\t法兰厚度C\t坡口宽度b\n"
                             "100\t220\t180\t8\t18\t114.3\t108\t116\t110\t22\t"));
+
+    const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
+    if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
+        QVERIFY(dialog->grab().save(artifacts + QStringLiteral("/whole-table.png")));
 }
 
 void AfterLookupTest::exportWritesEachFormat()

@@ -26,8 +26,9 @@ public:
 
     WholeTableModel(QStringList columns, std::vector<Row> rows, QObject *parent = nullptr);
 
-    // Reads every row of the standard's table at pressure (the text the page's
-    // statements use) through connection. A failed read gives no rows.
+    // Reads, through the page's own lookups, the row of every diameter the
+    // page lists at pressure (the text its statements use). A diameter whose
+    // row cannot be read is left out; a failed list gives no rows.
     static WholeTableModel *load(const lookup::FlangeStandard &standard, const QString &pressure,
                                  const data::Connection &connection, QObject *parent = nullptr);
 
