@@ -3,12 +3,13 @@
 namespace vantelo::data {
 
 ResultSet::ResultSet(std::vector<QString> columns, std::vector<std::vector<FieldValue>> rows)
-    : m_rows(std::move(rows))
+    : m_columns(std::move(columns))
+    , m_rows(std::move(rows))
 {
     // Two columns of one name: the first one answers, as by-name lookup did.
-    for (std::size_t index = 0; index < columns.size(); ++index) {
-        if (!m_columnIndex.contains(columns[index]))
-            m_columnIndex.insert(columns[index], index);
+    for (std::size_t index = 0; index < m_columns.size(); ++index) {
+        if (!m_columnIndex.contains(m_columns[index]))
+            m_columnIndex.insert(m_columns[index], index);
     }
 }
 

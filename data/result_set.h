@@ -23,11 +23,15 @@ public:
     void moveNext();
     std::size_t rowCount() const;
 
+    // The column names in the order the statement delivers them.
+    const std::vector<QString> &columns() const { return m_columns; }
+
     // The value of a column of the current row, by column name.
     // std::nullopt when there is no current row or no such column.
     std::optional<FieldValue> field(const QString &column) const;
 
 private:
+    std::vector<QString> m_columns;
     QHash<QString, std::size_t> m_columnIndex;
     std::vector<std::vector<FieldValue>> m_rows;
     std::size_t m_position = 0;
