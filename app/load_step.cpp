@@ -3,6 +3,7 @@
 #include "module1.h"
 
 #include "lookup/standard_page.h"
+#include "ui/identify_action.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@ namespace {
 void fillPages(QWidget &form1, const data::Connection &connection)
 {
     lookup::FillPressureLists(lookup::attachStandardPages(form1, connection, &form1));
+    ui::addIdentifyAction(form1, connection);
 }
 
 } // namespace

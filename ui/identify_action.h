@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/connection.h"
+#include "lookup/flange_standard.h"
+
+#include <QString>
+
+class QAction;
+class QWidget;
+
+namespace vantelo::ui {
+
+// Adds 按实测尺寸识别… (Ctrl+F) to the window as the action "identifyAction",
+// so that menus can list it too. Its dialog is created on first use; a
+// chosen flange is shown with goToFlange.
+QAction *addIdentifyAction(QWidget &window, const data::Connection &connection);
+
+// Brings the standard's tab to the front, picks the pressure and the DN in its
+// lists through the reactions a user's picks raise, and presses its query
+// button. A pressure or DN the lists do not hold stops there, silently.
+void goToFlange(QWidget &window, const lookup::FlangeStandard &standard, const QString &pressure,
+                const QString &diameter);
+
+} // namespace vantelo::ui
