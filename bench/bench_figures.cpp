@@ -18,31 +18,6 @@
 
 namespace vantelo::bench {
 
-namespace {
-
-double median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return -1;
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-template<typename Step>
-double medianMsOf(int runs, Step step)
-{
-    std::vector<double> samples;
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        step(i);
-        samples.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(samples);
-}
-
-} // namespace
-
 ProcessFigures measureProcess(const QString &program, int runs)
 {
     ProcessFigures figures;

@@ -1,5 +1,6 @@
 // Prints every speed and memory figure of the program as one table.
 #include "bench_figures.h"
+#include "identify_figures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -44,6 +45,19 @@ int main(int argc, char *argv[])
     }
     row("open of the 3-MB Access file nwind-jet3.mdb", medianOpenMs(QStringLiteral(VANTELO_ACCESS_SAMPLE), 15),
         "ms", "< 100 ms");
+    row("identify (D, K, n, L) in seven tables, shipped data", medianIdentifyMs(shipped, 201), "ms", "< 5 ms");
+    {
+        QTemporaryDir dir;
+        row("identify, 100,000 rows added to every table",
+            writeIdentifyDataFile(shipped, dir.path(), 100000)
+                ? medianIdentifyMs(dir.path() + QStringLiteral("/FLDATA.mdb"), 21)
+                : -1,
+            "ms", "< 100 ms");
+    }
+    const ShowAgainstShell show = compareShowWithShell(programDir, 31);
+    row("vantelo-query show, whole process", show.queryMs, "ms", "");
+    row("sqlite3 shell, same statement and file", show.shellMs, "ms", "");
+    row("vantelo-query show / sqlite3 shell", show.queryMs / show.shellMs, "x", "<= 2");
     row("peak memory, bare Qt window", bare.peakKb / 1024.0, "MiB", "");
     row("peak memory, program with data", startup.peakKb / 1024.0, "MiB", "<= 2 x bare");
     row("peak memory ratio", double(startup.peakKb) / double(bare.peakKb), "x", "<= 2");

@@ -68,15 +68,17 @@ QString statementFor(const FlangeStandard &standard, const std::vector<Range> &r
                             .arg(PressureKey, DiameterKey,
                                  OutsideColumn, BoltCircleColumn, BoltCountColumn, BoltHoleColumn,
                                  tableName(standard));
+    // The engine tests the terms in this order: the whole-number count first
+    // rules out most rows at the least cost.
     QStringList conditions;
+    if (boltCount)
+        conditions << QStringLiteral("%1 = %2").arg(BoltCountColumn).arg(*boltCount);
     for (const Range &range : ranges) {
         if (range.measured)
             conditions << QStringLiteral("%1 between %2 and %3")
                               .arg(range.column, number(*range.measured - range.tolerance - Slack),
                                    number(*range.measured + range.tolerance + Slack));
     }
-    if (boltCount)
-        conditions << QStringLiteral("%1 = %2").arg(BoltCountColumn).arg(*boltCount);
     return statement + QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
 }
 
