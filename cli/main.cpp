@@ -85,10 +85,11 @@ int main(int argc, char *argv[])
         connection.setConnectionString(parser.isSet(dataFile)
                                            ? QStringLiteral("Data Source=") + parser.value(dataFile)
                                            : app::connectionStringFor(QCoreApplication::applicationDirPath()));
+        const QString path = parser.isSet(dataFile) ? parser.value(dataFile)
+                                                    : data::Connection::dataSource(connection.connectionString());
         QString error;
         if (!connection.open(&error))
-            return fail(QStringLiteral("cannot read the data file '%1': %2")
-                            .arg(data::Connection::dataSource(connection.connectionString()), error));
+            return fail(QStringLiteral("cannot read the data file '%1': %2").arg(path, error));
     }
 
     const cli::Answer answer = cli::run(request, connection);
