@@ -4,7 +4,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
+
+struct sqlite3;
 
 namespace vantelo::bench {
 
@@ -50,6 +53,11 @@ double medianClickMs(const QString &directory, int runs);
 
 // Median time to open a data file through the database layer.
 double medianOpenMs(const QString &path, int runs);
+
+// Copies the shipped data file into directory as FLDATA.mdb and runs fill
+// on the copy in one transaction; false when any step fails.
+bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
+                       const std::function<bool(sqlite3 *)> &fill);
 
 // Copies the shipped data file into directory and adds extraRows rows to the
 // first page's table (under pressures and diameters the click does not ask

@@ -8,7 +8,6 @@
 #include "lookup/standard_facts.h"
 #include "lookup/statements.h"
 
-#include <QFile>
 #include <QProcess>
 
 #include <sqlite3.h>
@@ -50,29 +49,22 @@ double medianIdentifyMs(const QString &dataFile, int runs)
 
 bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory, int rowsPerTable)
 {
-    const QString target = directory + QStringLiteral("/FLDATA.mdb");
-    QFile::remove(target);
-    if (!QFile::copy(shippedFile, target))
-        return false;
-    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    sqlite3 *db = nullptr;
-    bool ok = sqlite3_open(target.toUtf8().constData(), &db) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        // Spread over the sizes real flanges have, so that the filter works
-        // as hard as on real rows.
-        const QString fill =
-            QStringLiteral("insert into %1 (公称压力PN, 公称通径DN, 法兰外径D, 螺孔中圆直径K, 螺栓孔数量n, 螺栓孔直径L) "
-                           "with recursive r(i) as (select 1 union all select i + 1 from r where i < %2) "
-                           "select '99.9', 100000 + i, 50 + (i % 20000) * 0.1, 10 + (i % 20000) * 0.1, "
-                           "4 + 4 * (i % 10), 10 + i % 30 from r")
-                .arg(lookup::tableName(standard))
-                .arg(rowsPerTable);
-        ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ok = ok && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](sqlite3 *db) {
+        bool ok = true;
+        for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+            // Spread over the sizes real flanges have, so that the filter
+            // works as hard as on real rows.
+            const QString fill = QStringLiteral(
+                                     "insert into %1 (公称压力PN, 公称通径DN, 法兰外径D, 螺孔中圆直径K, 螺栓孔数量n, "
+                                     "螺栓孔直径L) with recursive r(i) as (select 1 union all select i + 1 from r "
+                                     "where i < %2) select '99.9', 100000 + i, 50 + (i % 20000) * 0.1, "
+                                     "10 + (i % 20000) * 0.1, 4 + 4 * (i % 10), 10 + i % 30 from r")
+                                     .arg(lookup::tableName(standard))
+                                     .arg(rowsPerTable);
+            ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        }
+        return ok;
+    });
 }
 
 ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
