@@ -133,7 +133,7 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     layout->addLayout(form);
     layout->addWidget(m_results, 1);
     layout->addWidget(m_status);
-    resize(560, 460);
+    resize(680, 460);
 
     for (QLineEdit *edit : {m_outside, m_circle, m_count, m_hole})
         connect(edit, &QLineEdit::textChanged, this, &IdentifyDialog::refresh);

@@ -1,6 +1,6 @@
 // 按实测尺寸识别 in the window on the shipped data file: typed measurements
 // fill the results; choosing one lands on its page with its pressure and DN
-// picked and queried.
+// picked and queried. The dialog is saved as a picture for review.
 
 #include "app/load_step.h"
 #include "lookup/caption.h"
@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,9 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
         QCOMPARE(results->rowCount(), rows);
     QVERIFY(results->rowCount() > 0);
     QCOMPARE(results->item(0, 0)->text(), firstRow);
+    const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
+    if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
+        QVERIFY(dialog->grab().save(artifacts + QStringLiteral("/identify-%1.png").arg(tab)));
 
     if (byEnter) {
         results->setFocus();

@@ -129,6 +129,9 @@ void QueryCommandTest::badUsageNamesTheArgument_data()
     QTest::newRow("missing data file") << QStringList{"list", "HG20593", "1.6", "--data", "/nonexistent/FLDATA.mdb"}
                                        << "/nonexistent/FLDATA.mdb";
     QTest::newRow("not a data file") << QStringList{"identify", "D=340", "--data", "/etc/passwd"} << "/etc/passwd";
+    QTest::newRow("Access file without flange tables")
+        << QStringList{"identify", "D=340", "--data", qEnvironmentVariable("VANTELO_FIXTURES_DIR") + "/nwind-jet3.mdb"}
+        << "no readable flange table";
 }
 
 void QueryCommandTest::badUsageNamesTheArgument()
