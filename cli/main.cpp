@@ -95,7 +95,9 @@ int main(int argc, char *argv[])
     const cli::Answer answer = cli::run(request, connection);
     for (const QString &note : answer.notes)
         std::fprintf(stderr, "vantelo-query: %s\n", qPrintable(note));
-    if (answer.status != cli::BadUsage && !answer.table.rows.isEmpty())
+    // JSON always answers with a document, so that a script need not tell
+    // "nothing found" apart before parsing.
+    if (answer.status != cli::BadUsage && (!answer.table.rows.isEmpty() || *outputFormat == cli::Format::Json))
         std::fputs(cli::render(answer.table, *outputFormat).constData(), stdout);
     return answer.status;
 }

@@ -170,6 +170,11 @@ void QueryCommandTest::identifyAsJsonAndCsv()
     QVERIFY(best.value("dD").isNull());
     QVERIFY(std::abs(best.value("dK").toDouble() - 0.3) < 1e-9);
 
+    const Run none = run({"identify", "D=340", "n=7", "--format", "json"});
+    QCOMPARE(none.status, 1);
+    const QJsonDocument empty = QJsonDocument::fromJson(none.out.toUtf8());
+    QVERIFY(empty.isArray() && empty.array().isEmpty());
+
     const QStringList csv = run(measured + QStringList{"--format", "csv"}).out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(csv.first(), QStringLiteral("standards,system,pressure,MPa,DN,D,K,n,L,dD,dK,dL"));
     QCOMPARE(csv.size(), flanges.size() + 1);
