@@ -52,8 +52,15 @@ public:
             lessThan(bore, column::BoltCircleK);
         for (const HubAndBore &hub : layout.hubs) {
             lessThan(hub.hub, column::BoltCircleK);
+            clearOfBoltHoles(hub.hub);
             if (!hub.bore.empty())
                 lessThan(hub.bore, hub.hub);
+        }
+        for (const PipeFit &fit : layout.pipeFits) {
+            for (const std::string *around : {&fit.bore, &fit.hub}) {
+                if (!around->empty())
+                    lessThan(fit.pipe, *around);
+            }
         }
         for (const auto *series : {&layout.pipeSeriesA, &layout.pipeSeriesB}) {
             for (const std::string &pipe : *series)
@@ -73,6 +80,18 @@ private:
         const SourceCell &n = m_table.cell(m_row, column::BoltCountN);
         if (n.present && std::fmod(n.number, 4.0) != 0)
             fail(named(column::BoltCountN, n) + " must be a multiple of 4");
+    }
+
+    // The hub must leave the inner half of every bolt hole free: hub < K - L/2.
+    void clearOfBoltHoles(std::string_view hubColumn)
+    {
+        const SourceCell &hub = m_table.cell(m_row, hubColumn);
+        const SourceCell &k = m_table.cell(m_row, column::BoltCircleK);
+        const SourceCell &l = m_table.cell(m_row, column::BoltHoleL);
+        if (hub.present && k.present && l.present && !(hub.number < k.number - l.number / 2 - kTolerance)) {
+            fail(named(hubColumn, hub) + " must be less than " + std::string(column::BoltCircleK) + " - " +
+                 std::string(column::BoltHoleL) + "/2 = " + k.text + " - " + l.text + "/2");
+        }
     }
 
     void checkBoltHole()

@@ -8,8 +8,9 @@
 namespace vantelo::data::builder {
 
 // Checks that each row is a plausible flange: positive dimensions, K < D,
-// bore < K, bore < hub < K, pipe OD < K, n a multiple of 4, L < D - K,
-// H > C, and no pressure/diameter pair twice. Each violation is appended as
+// bore < K, bore < hub < K - L/2, pipe OD < K, pipe OD < the bore and the hub
+// that take it, n a multiple of 4, L < D - K, H > C, and no
+// pressure/diameter pair twice. Each violation is appended as
 // "<table> PN <pn> DN <dn> (line <n>): <columns and values>".
 void checkTableRules(const SourceTable &table, std::vector<std::string> &errors);
 

@@ -7,7 +7,25 @@ namespace vantelo::data::builder {
 
 namespace {
 
-void reportTable(std::ostringstream &out, const SourceTable &table)
+// Known cells per confidence, from the provenance lines of the table.
+std::string confidenceCounts(const SourceTable &table, const Provenance &provenance)
+{
+    std::map<std::string, long long> cells;
+    for (const ProvenanceRange &range : provenance.ranges) {
+        if (range.table != table.layout->name || range.isGap())
+            continue;
+        for (const SourceRow &row : table.rows) {
+            if (row.pressure == range.pressure && range.fromDiameter <= row.diameter && row.diameter <= range.toDiameter)
+                cells[range.confidence.empty() ? "not graded" : range.confidence] += static_cast<long long>(range.columns.size());
+        }
+    }
+    std::string text;
+    for (const auto &[confidence, count] : cells)
+        text += ' ' + confidence + '=' + std::to_string(count);
+    return text;
+}
+
+void reportTable(std::ostringstream &out, const SourceTable &table, const Provenance &provenance)
 {
     const TableLayout &layout = *table.layout;
     std::map<std::string, int> rowsPerPressure;
@@ -32,13 +50,14 @@ void reportTable(std::ostringstream &out, const SourceTable &table)
         out << ' ' << layout.columns[i].name << '=' << emptyCells[i];
         totalEmpty += emptyCells[i];
     }
-    out << "\n  empty cells in all: " << totalEmpty << " of " << table.rows.size() * (layout.columns.size() - 2)
-        << '\n';
+    const std::size_t cells = table.rows.size() * (layout.columns.size() - 2);
+    out << "\n  empty cells in all: " << totalEmpty << " of " << cells << "; known cells: " << cells - totalEmpty
+        << "\n  known cells per confidence:" << confidenceCounts(table, provenance) << '\n';
 }
 
 } // namespace
 
-std::string coverageReport(const std::vector<SourceTable> &tables)
+std::string coverageReport(const std::vector<SourceTable> &tables, const Provenance &provenance)
 {
     std::ostringstream out;
     std::size_t rows = 0;
@@ -46,7 +65,12 @@ std::string coverageReport(const std::vector<SourceTable> &tables)
         rows += table.rows.size();
     out << "FLDATA.mdb coverage: " << tables.size() << " tables, " << rows << " rows\n";
     for (const SourceTable &table : tables)
-        reportTable(out, table);
+        reportTable(out, table, provenance);
+    std::size_t gaps = 0;
+    for (const ProvenanceRange &range : provenance.ranges)
+        gaps += range.isGap() ? 1 : 0;
+    out << "provenance: " << provenance.ranges.size() << " lines, " << gaps << " of them gaps; provenance_source: "
+        << provenance.references.size() << " lines\n";
     return out.str();
 }
 

@@ -4,6 +4,7 @@
 #include "coverage_report.h"
 #include "csv_file.h"
 #include "data_file_writer.h"
+#include "provenance_ranges.h"
 
 namespace vantelo::data::builder {
 
@@ -29,10 +30,13 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
     const std::vector<SourceTable> tables = loadCheckedSources(sourcesDir, outcome.errors);
     if (!outcome.errors.empty())
         return outcome;
+    const std::optional<Provenance> provenance = loadProvenance(sourcesDir, tables, outcome.errors);
+    if (!provenance)
+        return outcome;
     std::string error;
-    outcome.written = writeDataFile(tables, output, error);
+    outcome.written = writeDataFile(tables, *provenance, output, error);
     if (outcome.written)
-        outcome.report = coverageReport(tables);
+        outcome.report = coverageReport(tables, *provenance);
     else
         outcome.errors.push_back(error);
     return outcome;

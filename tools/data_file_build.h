@@ -15,8 +15,9 @@ struct BuildOutcome
     std::string report;              // the coverage report, once written
 };
 
-// Reads the seven "<table>.csv" sources in sourcesDir and checks them; with
-// no fault writes the data file to output. Any fault leaves output as it was.
+// Reads the seven "<table>.csv" sources in sourcesDir and checks them, then
+// provenance.csv and provenance_sources.csv against them; with no fault
+// writes the data file to output. Any fault leaves output as it was.
 BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::filesystem::path &output);
 
 // The reading and checking half of buildDataFile.

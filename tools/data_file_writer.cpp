@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <variant>
+
 namespace vantelo::data::builder {
 
 namespace {
@@ -77,6 +79,26 @@ public:
         return ok();
     }
 
+    // One row of text (an empty text is stored as NULL) and whole numbers.
+    bool insertValues(const std::string &sql, const std::vector<std::variant<std::string, long long>> &values)
+    {
+        sqlite3_stmt *statement = nullptr;
+        if (!ok() || sqlite3_prepare_v2(m_db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+            m_error = ok() ? sqlite3_errmsg(m_db) : m_error;
+            return false;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (const auto *number = std::get_if<long long>(&values[i]))
+                sqlite3_bind_int64(statement, int(i) + 1, *number);
+            else if (const std::string &text = std::get<std::string>(values[i]); !text.empty())
+                sqlite3_bind_text(statement, int(i) + 1, text.c_str(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        if (sqlite3_step(statement) != SQLITE_DONE)
+            m_error = sqlite3_errmsg(m_db) + (" in: " + sql);
+        sqlite3_finalize(statement);
+        return ok();
+    }
+
 private:
     static void bind(sqlite3_stmt *statement, int index, ColumnKind kind, const SourceCell &cell)
     {
@@ -94,7 +116,28 @@ private:
     std::string m_error;
 };
 
-bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables)
+// Named apart from the flange tables ("_HG" + number); one line per table,
+// pressure, diameter range and group of columns of equal origin.
+void writeProvenance(SqliteFile &file, const Provenance &provenance)
+{
+    file.exec("CREATE TABLE provenance (table_name TEXT NOT NULL, pn TEXT NOT NULL, dn_from INTEGER NOT NULL, "
+              "dn_to INTEGER NOT NULL, columns TEXT NOT NULL, source TEXT NOT NULL, confidence TEXT)");
+    file.exec("CREATE TABLE provenance_source (table_name TEXT NOT NULL, source TEXT NOT NULL, reference TEXT NOT NULL, "
+              "PRIMARY KEY (table_name, source))");
+    for (const ProvenanceRange &range : provenance.ranges) {
+        std::string columns;
+        for (const std::string &column : range.columns)
+            columns += (columns.empty() ? "" : " ") + column;
+        file.insertValues("INSERT INTO provenance VALUES (?, ?, ?, ?, ?, ?, ?)",
+                          {range.table, range.pressure, range.fromDiameter, range.toDiameter, columns, range.source,
+                           range.confidence});
+    }
+    for (const SourceReference &reference : provenance.references)
+        file.insertValues("INSERT INTO provenance_source VALUES (?, ?, ?)",
+                          {reference.table, reference.source, reference.reference});
+}
+
+bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const Provenance &provenance)
 {
     file.exec("PRAGMA journal_mode=DELETE");
     file.exec("BEGIN");
@@ -108,13 +151,15 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables)
         file.exec("CREATE UNIQUE INDEX " + sqlIdentifier(layout.name + "_PN_DN") + " ON " + sqlIdentifier(layout.name) + " (" +
                   sqlIdentifier(column::Pressure) + ", " + sqlIdentifier(column::Diameter) + ')');
     }
+    writeProvenance(file, provenance);
     file.exec("COMMIT");
     return file.close();
 }
 
 } // namespace
 
-bool writeDataFile(const std::vector<SourceTable> &tables, const std::filesystem::path &output, std::string &error)
+bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &provenance,
+                   const std::filesystem::path &output, std::string &error)
 {
     std::error_code ignored;
     if (output.has_parent_path())
@@ -126,7 +171,7 @@ bool writeDataFile(const std::vector<SourceTable> &tables, const std::filesystem
     bool written = false;
     {
         SqliteFile file(partial);
-        written = file.ok() && writeTables(file, tables);
+        written = file.ok() && writeTables(file, tables, provenance);
         error = file.error();
     }
     if (written) {

@@ -31,6 +31,7 @@ std::vector<TableLayout> makeLayouts()
                        columnsOf({"管子外径A1A", "管子外径A1B", "螺栓孔数量n", "螺栓孔直径L", "法兰内径B1A",
                                   "法兰内径B1B", "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "坡口宽度b"}),
                        {"法兰内径B1A", "法兰内径B1B"}, {}, {"管子外径A1A"}, {"管子外径A1B"}, false});
+    layouts.back().pipeFits = {{"管子外径A1A", "法兰内径B1A", ""}, {"管子外径A1B", "法兰内径B1B", ""}};
 
     layouts.push_back({"_HG20594", FlangeSystem::European, kEuropeanSo,
                        columnsOf({"钢管外径A1A", "钢管外径A1B", "螺栓孔数量n", "螺栓孔直径L", "法兰内径B1A",
@@ -39,12 +40,14 @@ std::vector<TableLayout> makeLayouts()
                        {"法兰内径B1A", "法兰内径B1B"},
                        {{"法兰颈N-A", "法兰内径B1A"}, {"法兰颈N-B", "法兰内径B1B"}},
                        {"钢管外径A1A"}, {"钢管外径A1B"}, true});
+    layouts.back().pipeFits = {{"钢管外径A1A", "法兰内径B1A", "法兰颈N-A"}, {"钢管外径A1B", "法兰内径B1B", "法兰颈N-B"}};
 
     layouts.push_back({"_HG20595", FlangeSystem::European, kEuropeanWn,
                        columnsOf({"法兰颈N-A", "法兰颈N-B", "钢管外径A1A", "钢管外径A1B", "螺栓孔数量n", "螺栓孔直径L",
                                   "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "法兰高度H", "法兰颈H1", "法兰颈R",
                                   "法兰颈S"}),
                        {}, {{"法兰颈N-A", ""}, {"法兰颈N-B", ""}}, {"钢管外径A1A"}, {"钢管外径A1B"}, true});
+    layouts.back().pipeFits = {{"钢管外径A1A", "", "法兰颈N-A"}, {"钢管外径A1B", "", "法兰颈N-B"}};
 
     layouts.push_back({"_HG20596", FlangeSystem::European, kEuropeanIf,
                        columnsOf({"法兰颈N", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n", "螺栓孔直径L", "法兰颈S0",
@@ -60,6 +63,7 @@ std::vector<TableLayout> makeLayouts()
                        columnsOf({"法兰颈N", "钢管外径A", "法兰内径B-注", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n",
                                   "螺栓孔直径L", "法兰厚度C", "法兰高度H"}),
                        {"法兰内径B-注"}, {{"法兰颈N", "法兰内径B-注"}}, {"钢管外径A"}, {}, true});
+    layouts.back().pipeFits = {{"钢管外径A", "", "法兰颈N"}};
 
     layouts.push_back({"_HG20618", FlangeSystem::American, kAmericanWnIf,
                        columnsOf({"法兰颈N", "法兰内径B", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n", "螺栓孔直径L",

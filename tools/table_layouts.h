@@ -31,6 +31,16 @@ struct HubAndBore
     std::string bore; // empty where the table has no matching bore
 };
 
+// A pipe series and what takes it: the bore it passes through and the hub
+// around it; either is empty where the table has none (a welding-neck bore
+// is the pipe's inside, not around the pipe).
+struct PipeFit
+{
+    std::string pipe;
+    std::string bore;
+    std::string hub;
+};
+
 // One table of the data file: its columns in shipping order and the roles of
 // the columns that the consistency rules compare.
 struct TableLayout
@@ -44,6 +54,7 @@ struct TableLayout
     std::vector<std::string> pipeSeriesA;
     std::vector<std::string> pipeSeriesB;
     bool hasHeight = false;
+    std::vector<PipeFit> pipeFits;
 
     int columnIndex(std::string_view columnName) const; // -1 if absent
     bool offers(std::string_view pressure) const;

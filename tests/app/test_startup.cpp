@@ -4,6 +4,7 @@
 #include "app/load_step.h"
 #include "app/module1.h"
 #include "lookup/caption.h"
+#include "lookup/page_controls.h"
 #include "ui/form1.h"
 
 #include <QComboBox>
@@ -68,20 +69,25 @@ void StartupTest::shippedFileFillsEveryList_data()
 {
     QTest::addColumn<QString>("diameterList");
     QTest::addColumn<QString>("firstDiameter");
-    // The first diameter stored for each page's first pressure.
-    QTest::newRow("HG20593 0.25") << "Combo2" << "10";
-    QTest::newRow("HG20594 0.6") << "Combo4" << "10";
-    QTest::newRow("HG20595 1.0") << "Combo6" << "10";
-    QTest::newRow("HG20596 0.6") << "Combo8" << "10";
-    QTest::newRow("HG20616 150#") << "Combo10" << "15";
-    QTest::newRow("HG20617 150#") << "Combo12" << "15";
-    QTest::newRow("HG20618 150#") << "Combo14" << "15";
+    QTest::addColumn<QString>("pressure");
+    // The first diameter stored for each page's first pressure, and for
+    // pressures picked afterwards.
+    QTest::newRow("HG20593 0.25") << "Combo2" << "10" << "";
+    QTest::newRow("HG20594 0.6") << "Combo4" << "10" << "";
+    QTest::newRow("HG20595 1.0") << "Combo6" << "10" << "";
+    QTest::newRow("HG20595 10.0") << "Combo6" << "10" << "10.0";
+    QTest::newRow("HG20595 16.0") << "Combo6" << "10" << "16.0";
+    QTest::newRow("HG20596 0.6") << "Combo8" << "10" << "";
+    QTest::newRow("HG20616 150#") << "Combo10" << "15" << "";
+    QTest::newRow("HG20617 150#") << "Combo12" << "15" << "";
+    QTest::newRow("HG20618 150#") << "Combo14" << "15" << "";
 }
 
 void StartupTest::shippedFileFillsEveryList()
 {
     QFETCH(QString, diameterList);
     QFETCH(QString, firstDiameter);
+    QFETCH(QString, pressure);
     const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
     if (!QFile::exists(programDir + QStringLiteral("/FLDATA.mdb")))
         QSKIP("the shipped data file has not been built");
@@ -91,6 +97,11 @@ void StartupTest::shippedFileFillsEveryList()
     QVERIFY(connection.isOpen());
     const QComboBox *list = form1.findChild<QComboBox *>(diameterList);
     QVERIFY(list != nullptr);
+    if (!pressure.isEmpty()) {
+        // The pressure list is the one before its diameter list.
+        auto *pressures = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(diameterList.mid(5).toInt() - 1));
+        QVERIFY(lookup::selectEntry(*pressures, pressures->findText(pressure)));
+    }
     QVERIFY(list->count() > 1);
     QCOMPARE(list->currentIndex(), 0);
     QCOMPARE(list->currentText(), firstDiameter);

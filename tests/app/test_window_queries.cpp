@@ -1,5 +1,6 @@
 // The whole program on the shipped data file: a pick and a press of "查询" on
-// each page show that flange's published dimensions over its drawing. Each
+// each page show that flange's published dimensions over its drawing, also
+// from a data file without the tables that record each value's origin. Each
 // page is saved as a picture for review.
 
 #include "app/load_step.h"
@@ -11,7 +12,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 using namespace vantelo;
 
@@ -43,39 +47,59 @@ void WindowQueriesTest::queryShowsPublishedDimensions_data()
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<Captions>("expected");
+    QTest::addColumn<bool>("withProvenance");
     // Values of the reference tables; an unknown value shows as nothing, and
     // a decorated caption keeps its literal pieces.
     QTest::newRow("HG20593 PN1.6 DN100")
         << 1 << "1.6" << "100"
         << Captions{{"Label2", "Φ114.3(Φ108)"}, {"Label3", "8-Φ18"}, {"Label4", "Φ116(Φ110)"}, {"Label5", "Φ180"},
-                    {"Label6", "Φ220"}, {"Label7", "22"}, {"Label8", "6"}};
+                    {"Label6", "Φ220"}, {"Label7", "22"}, {"Label8", "6"}} << true;
     QTest::newRow("HG20594 PN1.6 DN100")
         << 2 << "1.6" << "100"
-        << Captions{{"Label15", "Φ114.3(Φ108)"}, {"Label19", "8-Φ18"}, {"Label16", "Φ(Φ)"}, {"Label17", "Φ180"},
-                    {"Label18", "Φ220"}, {"Label20", ""}, {"Label21", ""}, {"Label22", ""}, {"Label14", "Φ(Φ)"},
-                    {"Label23", "R"}};
+        << Captions{{"Label15", "Φ114.3(Φ108)"}, {"Label19", "8-Φ18"}, {"Label16", "Φ116(Φ110)"}, {"Label17", "Φ180"},
+                    {"Label18", "Φ220"}, {"Label20", "20"}, {"Label21", "40"}, {"Label22", ""}, {"Label14", "Φ140(Φ140)"},
+                    {"Label23", "R8"}} << true;
+    QTest::newRow("HG20594 PN1.6 DN100, file without provenance")
+        << 2 << "1.6" << "100"
+        << Captions{{"Label16", "Φ116(Φ110)"}, {"Label18", "Φ220"}, {"Label21", "40"}, {"Label14", "Φ140(Φ140)"}}
+        << false;
     QTest::newRow("HG20595 PN1.6 DN100")
         << 3 << "1.6" << "100"
-        << Captions{{"Label27", "Φ(Φ)"}, {"Label28", "Φ114.3(Φ108)"}, {"Label31", "8-Φ18"}, {"Label29", "Φ180"},
-                    {"Label30", "Φ220"}, {"Label32", ""}, {"Label33", ""}, {"Label34", ""}, {"Label35", "R"},
-                    {"Label37", ""}};
+        << Captions{{"Label27", "Φ131(Φ131)"}, {"Label28", "Φ114.3(Φ108)"}, {"Label31", "8-Φ18"}, {"Label29", "Φ180"},
+                    {"Label30", "Φ220"}, {"Label32", "20"}, {"Label33", "52"}, {"Label34", ""}, {"Label35", "R8"},
+                    {"Label37", ""}} << true;
     QTest::newRow("HG20596 PN1.6 DN100")
         << 4 << "1.6" << "100"
         << Captions{{"Label41", "Φ"}, {"Label42", "Φ180"}, {"Label43", "Φ220"}, {"Label44", "8-Φ18"},
-                    {"Label45", ""}, {"Label46", ""}, {"Label47", ""}, {"Label48", "R"}};
+                    {"Label45", ""}, {"Label46", ""}, {"Label47", ""}, {"Label48", "R"}} << true;
     QTest::newRow("HG20616 300# DN80")
         << 5 << "300#" << "80"
         << Captions{{"Label59", "Φ117"}, {"Label60", "Φ90.5"}, {"Label61", "Φ168.3"}, {"Label62", "Φ210"},
-                    {"Label63", "8-Φ22"}, {"Label64", "28.4"}, {"Label65", ""}};
+                    {"Label63", "8-Φ22"}, {"Label64", "28.4"}, {"Label65", ""}} << true;
     QTest::newRow("HG20617 2500# DN50")
         << 6 << "2500#" << "50"
         << Captions{{"Label67", "Φ95"}, {"Label68", "Φ60.3"}, {"Label69", "Φ52.5"}, {"Label70", "Φ171.4"},
-                    {"Label71", "Φ235"}, {"Label72", "8-Φ30"}, {"Label73", "50.9"}, {"Label74", "127"}};
+                    {"Label71", "Φ235"}, {"Label72", "8-Φ30"}, {"Label73", "50.9"}, {"Label74", "127"}} << true;
     QTest::newRow("HG20618 300# DN80")
         << 7 << "300#" << "80"
         << Captions{{"Label77", "Φ"}, {"Label78", "Φ"}, {"Label79", "Φ168.3"}, {"Label80", "Φ210"},
-                    {"Label81", "8-Φ22"}, {"Label82", ""}, {"Label83", "28.4"}};
+                    {"Label81", "8-Φ22"}, {"Label82", ""}, {"Label83", "28.4"}} << true;
 }
+
+namespace {
+
+// A copy of the shipped file without the provenance tables, as an older data file is.
+bool copyWithoutProvenance(const QString &shipped, const QString &copy)
+{
+    sqlite3 *db = nullptr;
+    const bool copied = QFile::copy(shipped, copy) && QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner) &&
+                        sqlite3_open(copy.toUtf8().constData(), &db) == SQLITE_OK &&
+                        sqlite3_exec(db, "drop table provenance; drop table provenance_source", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return copied;
+}
+
+} // namespace
 
 void WindowQueriesTest::queryShowsPublishedDimensions()
 {
@@ -83,10 +107,14 @@ void WindowQueriesTest::queryShowsPublishedDimensions()
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
     QFETCH(Captions, expected);
+    QFETCH(bool, withProvenance);
 
+    QTemporaryDir olderFile;
+    if (!withProvenance)
+        QVERIFY(copyWithoutProvenance(m_programDir + QStringLiteral("/FLDATA.mdb"), olderFile.filePath(QStringLiteral("FLDATA.mdb"))));
     data::Connection connection;
     ui::Form1 form1;
-    app::loadForm1(form1, connection, m_programDir);
+    app::loadForm1(form1, connection, withProvenance ? m_programDir : olderFile.path());
     form1.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form1));
     form1.tabControl()->setCurrentTab(tab - 1);

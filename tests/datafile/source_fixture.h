@@ -5,15 +5,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// A writable copy of the project's CSV sources in a temporary folder, for
-// breaking one line at a time.
+// A writable copy of the project's CSV sources (the tables and their
+// provenance) in a temporary folder, for breaking one line at a time.
 class SourceFixture final
 {
 public:
     SourceFixture()
     {
         const QDir sources(QStringLiteral(VANTELO_SOURCES_DIR));
-        for (const QString &name : sources.entryList({QStringLiteral("_HG*.csv")}, QDir::Files))
+        for (const QString &name : sources.entryList({QStringLiteral("*.csv")}, QDir::Files))
             m_copied &= QFile::copy(sources.filePath(name), path(name)) &&
                         QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner);
         m_copied &= m_dir.isValid() && sources.entryList({QStringLiteral("_HG*.csv")}).size() == 7;

@@ -83,12 +83,11 @@ void TestFldataBuilder::reportCountsRowsAndEmptyCells()
 {
     SourceFixture sources;
     QVERIFY(sources.isValid());
-    // Two rows of one pressure, one of them with an unknown bolt-circle diameter.
+    // Two rows of one pressure, whose connection dimensions differ in confidence.
     const QByteArray integral = sources.read(QStringLiteral("_HG20596"));
     const QList<QByteArray> lines = integral.split('\n');
     QVERIFY(lines.size() > 3);
-    QVERIFY(sources.write(QStringLiteral("_HG20596"),
-                          lines[0] + '\n' + lines[1] + '\n' + QByteArray(lines[2]).replace(",55,", ",,") + '\n'));
+    QVERIFY(sources.write(QStringLiteral("_HG20596"), lines[0] + '\n' + lines[1] + '\n' + lines[2] + '\n'));
 
     const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(),
                                                                  sources.path(QStringLiteral("FLDATA.mdb")).toStdString());
@@ -96,9 +95,11 @@ void TestFldataBuilder::reportCountsRowsAndEmptyCells()
     const QString report = QString::fromStdString(outcome.report);
     QVERIFY2(report.contains(QStringLiteral("_HG20596: 2 rows\n  rows per PN: 0.6=2\n"
                                             "  offered PN without rows: 1.0 1.6 2.5 4.0 6.3 10.0 16.0 25.0\n"
-                                            "  empty cells: 法兰颈N=2 螺孔中圆直径K=1 法兰外径D=0 螺栓孔数量n=0")),
+                                            "  empty cells: 法兰颈N=2 螺孔中圆直径K=0 法兰外径D=0 螺栓孔数量n=0")),
              qPrintable(report));
-    QVERIFY2(report.contains(QStringLiteral("  empty cells in all: 11 of 18\n")), qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("  empty cells in all: 10 of 18; known cells: 8\n"
+                                            "  known cells per confidence: high=4 medium=4\n")),
+             qPrintable(report));
 }
 
 void TestFldataBuilder::executableWritesFileAndReport()
@@ -119,7 +120,7 @@ void TestFldataBuilder::executableFailureKeepsEarlierFile()
 {
     SourceFixture sources;
     QVERIFY(sources.isValid());
-    QVERIFY(sources.replaceLine(QStringLiteral("_HG20593"), 85, "1.6,100,114.3,108,8,18,116,110,230,220,22,6"));
+    QVERIFY(sources.replaceLine(QStringLiteral("_HG20593"), 89, "1.6,100,114.3,108,8,18,116,110,230,220,22,6"));
     const QString output = sources.path(QStringLiteral("FLDATA.mdb"));
     QFile earlier(output);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier file") == 12);
@@ -127,7 +128,7 @@ void TestFldataBuilder::executableFailureKeepsEarlierFile()
 
     QByteArray out, err;
     QCOMPARE(runBuilder(sources.dirPath(), output, &out, &err), 1);
-    QVERIFY2(err.contains("_HG20593 PN 1.6 DN 100 (line 85): 螺孔中圆直径K 230 must be less than 法兰外径D 220"),
+    QVERIFY2(err.contains("_HG20593 PN 1.6 DN 100 (line 89): 螺孔中圆直径K 230 must be less than 法兰外径D 220"),
              err.constData());
     QVERIFY(out.isEmpty());
     QVERIFY(earlier.open(QIODevice::ReadOnly));
