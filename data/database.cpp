@@ -3,10 +3,9 @@
 #include "engine_guard.h"
 #include "file_format.h"
 #include "isolated_import.h"
+#include "schema_names.h"
+#include "sqlite_file.h"
 #include "sqlite_statement.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace vantelo::data {
 
@@ -21,29 +20,6 @@ void setError(QString *error, const QString &text)
 QString engineError(sqlite3 *db)
 {
     return QString::fromUtf8(sqlite3_errmsg(db));
-}
-
-// immutable=1: the engine opens the file read-only and takes no locks, so
-// no journal, WAL or shared-memory file ever appears beside it.
-QByteArray immutableFileUri(const QString &path)
-{
-    const QByteArray local = QFile::encodeName(QFileInfo(path).absoluteFilePath());
-    return "file:" + local.toPercentEncoding("/") + "?immutable=1";
-}
-
-sqlite3 *openSqliteFile(const QString &path, QString *error)
-{
-    sqlite3 *db = nullptr;
-    const int opened = sqlite3_open_v2(immutableFileUri(path).constData(), &db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    // Reading the schema is the first moment the engine looks into the file.
-    if (opened != SQLITE_OK
-        || sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        setError(error, db ? engineError(db) : QStringLiteral("the database cannot be opened"));
-        sqlite3_close_v2(db);
-        return nullptr;
-    }
-    return db;
 }
 
 // Only blanks, comments and empty statements may follow the statement; a
@@ -61,6 +37,12 @@ bool nothingFollows(sqlite3 *db, const char *tail, const char *end)
     }
     return true;
 }
+
+// What the rows of one result may hold in all, counting each field as
+// its bytes and a fixed share for the field itself: a list or a row the
+// window can show, and far below the memory the program may use.
+constexpr std::size_t MostResultBytes = 32 << 20;
+constexpr std::size_t BytesPerField = 48;
 
 FieldValue columnValue(sqlite3_stmt *statement, int column)
 {
@@ -82,8 +64,9 @@ FieldValue columnValue(sqlite3_stmt *statement, int column)
 
 } // namespace
 
-Database::Database(sqlite3 *handle)
+Database::Database(sqlite3 *handle, QSet<QByteArray> nonTables)
     : m_handle(handle)
+    , m_nonTables(std::move(nonTables))
 {
 }
 
@@ -108,12 +91,24 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
 std::unique_ptr<Database> Database::adopt(sqlite3 *handle)
 {
     allowReadsOnly(handle);
-    return std::unique_ptr<Database>(new Database(handle));
+    std::optional<QSet<QByteArray>> nonTables = namesOfNonTables(handle);
+    if (!nonTables) {
+        sqlite3_close_v2(handle);
+        return nullptr;
+    }
+    return std::unique_ptr<Database>(new Database(handle, std::move(*nonTables)));
 }
 
 std::optional<ResultSet> Database::execute(const QString &statement, QString *error, std::size_t maxRows) const
 {
     const QByteArray sql = statement.toUtf8();
+    // Only ordinary tables are read: a view or a virtual table in a flange
+    // table's place counts as a missing table.
+    if (mentionsAnyName(sql, m_nonTables)) {
+        setError(error, QStringLiteral("the statement names a view or a virtual table"));
+        return std::nullopt;
+    }
+    const StatementDeadline deadline(m_handle, StatementTime);
     sqlite3_stmt *prepared = nullptr;
     const char *tail = nullptr;
     const int compiled = sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &prepared, &tail);
@@ -140,20 +135,27 @@ std::optional<ResultSet> Database::execute(const QString &statement, QString *er
     for (int column = 0; column < columnCount; ++column)
         columns.push_back(QString::fromUtf8(sqlite3_column_name(query.get(), column)));
 
-    const StatementBudget budget(m_handle);
     std::vector<std::vector<FieldValue>> rows;
+    std::size_t resultBytes = 0;
     while (rows.size() < maxRows) {
-        const int stepped = sqlite3_step(query.get());
+        const int stepped = deadline.passed() ? SQLITE_INTERRUPT : sqlite3_step(query.get());
         if (stepped == SQLITE_DONE)
             break;
         if (stepped != SQLITE_ROW) {
-            setError(error, budget.exhausted() ? QStringLiteral("the statement ran too long") : engineError(m_handle));
+            setError(error, deadline.passed() ? QStringLiteral("the statement ran too long") : engineError(m_handle));
             return std::nullopt;
         }
         std::vector<FieldValue> row;
         row.reserve(columnCount);
-        for (int column = 0; column < columnCount; ++column)
+        for (int column = 0; column < columnCount; ++column) {
             row.push_back(columnValue(query.get(), column));
+            const QString *text = std::get_if<QString>(&row.back());
+            resultBytes += BytesPerField + (text ? std::size_t(text->size()) * sizeof(QChar) : 0);
+        }
+        if (resultBytes > MostResultBytes) {
+            setError(error, QStringLiteral("the result is too large"));
+            return std::nullopt;
+        }
         rows.push_back(std::move(row));
     }
     return ResultSet(std::move(columns), std::move(rows));

@@ -1,30 +1,10 @@
 #include "received_copy.h"
 
-#include <QByteArray>
+#include "engine_guard.h"
 
 #include <sqlite3.h>
 
 namespace vantelo::data {
-
-namespace {
-
-int storeFirstText(void *result, int columns, char **values, char **)
-{
-    if (columns > 0 && values[0])
-        *static_cast<QByteArray *>(result) = values[0];
-    return 0;
-}
-
-// quick_check reads every page once and the program's copies are a few
-// megabytes, so it costs a few milliseconds; it also proves the schema reads.
-bool passesIntegrityCheck(sqlite3 *db)
-{
-    QByteArray verdict;
-    return sqlite3_exec(db, "PRAGMA quick_check(1)", storeFirstText, &verdict, nullptr) == SQLITE_OK
-        && verdict == "ok";
-}
-
-} // namespace
 
 sqlite3 *openReceivedCopy(EngineBytes image, std::uint64_t size)
 {
@@ -33,6 +13,7 @@ sqlite3 *openReceivedCopy(EngineBytes image, std::uint64_t size)
         sqlite3_close_v2(db);
         return nullptr;
     }
+    limitEngine(db);
     // The connection takes the bytes over, and frees them itself should the
     // call fail.
     const int taken = sqlite3_deserialize(db, "main", image.release(), sqlite3_int64(size),

@@ -23,10 +23,10 @@ public:
     void moveNext();
     std::size_t rowCount() const;
 
-    // The column names in the order the statement delivers them.
+    // The column names, each once, in the order the statement delivers them.
     const std::vector<QString> &columns() const { return m_columns; }
 
-    // The value of a column of the current row, by column name.
+    // The value of a column of the current row, by column name in any case.
     // std::nullopt when there is no current row or no such column.
     std::optional<FieldValue> field(const QString &column) const;
 

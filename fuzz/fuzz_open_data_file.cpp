@@ -5,14 +5,13 @@
 // libmdb only fails the open. Here the import runs in this process, so that
 // libFuzzer and the sanitizers see where libmdb fails; its image then takes
 // the same way into a connection as the program's copies do.
+#include "fuzz/page_statements.h"
+
 #include "data/access_import.h"
 #include "data/database.h"
 #include "data/file_format.h"
 #include "data/received_copy.h"
 #include "data/value_text.h"
-#include "lookup/pressure_class_table.h"
-#include "lookup/result_binding.h"
-#include "lookup/statements.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,31 +43,6 @@ std::unique_ptr<data::Database> importInThisProcess(const QString &path)
         return nullptr;
     sqlite3 *db = data::openReceivedCopy(std::move(copy), std::uint64_t(size));
     return db ? data::Database::adopt(db) : nullptr;
-}
-
-// What a user can pick on every page: each pressure, then the first diameter
-// listed for it.
-void runPageStatements(const data::Database &database)
-{
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        for (const char *entry : standard.pressureEntries) {
-            const QString pick = QString::fromUtf8(entry);
-            const QString pressure = standard.classesTranslated == 0
-                ? pick
-                : lookup::PressureClassTable(pick, standard.classesTranslated).value_or(QString());
-            const auto listing = lookup::diameterStatement(standard, pressure);
-            auto diameters = listing ? database.execute(*listing) : std::nullopt;
-            if (!diameters || diameters->atEnd())
-                continue;
-            const auto diameter = diameters->field(QStringLiteral("公称通径DN"));
-            const auto text = diameter ? data::fieldText(*diameter) : std::nullopt;
-            const auto query = lookup::dimensionStatement(standard, pressure, text.value_or(QString()));
-            if (auto row = query ? database.execute(*query, nullptr, 1) : std::nullopt) {
-                for (const lookup::ResultBinding &binding : standard.bindings)
-                    lookup::captionFor(binding, *row);
-            }
-        }
-    }
 }
 
 // The first rows of every table: what an Access copy holds is reached only
@@ -122,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         ? importInThisProcess(path)
         : data::Database::open(path);
     if (database) {
-        runPageStatements(*database);
+        fuzz::runPageStatements(*database);
         readEveryTable(*database);
     }
     return 0;

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 
+#include <cmath>
+
 namespace vantelo::lookup {
 
 namespace {
@@ -21,6 +23,13 @@ void translateClass(const FlangeStandard &standard, const PageControls &controls
         PressureClassTable(controls.pressureList->currentText(), standard.classesTranslated);
     if (mpa)
         controls.pressureValueLabel->setCaption(*mpa);
+}
+
+// A number no statement can ask for again (NaN, an infinity) is no entry.
+bool canBeAskedFor(const data::FieldValue &value)
+{
+    const double *number = std::get_if<double>(&value);
+    return !number || std::isfinite(*number);
 }
 
 } // namespace
@@ -49,12 +58,15 @@ void RefillDiameterList(const FlangeStandard &standard, const PageControls &cont
     // A result that failed to open has no rows: the loop ends at once.
     for (; rows && !rows->atEnd(); rows->moveNext()) {
         const std::optional<data::FieldValue> value = rows->field(DiameterColumn);
-        const std::optional<QString> text = value ? data::fieldText(*value) : std::nullopt;
+        const std::optional<QString> text =
+            value && canBeAskedFor(*value) ? data::fieldText(*value) : std::nullopt;
         if (text)
             list.addItem(*text);
     }
     if (list.count() > 0)
         list.setCurrentIndex(0);
+    else if (list.isEditable())
+        list.clearEditText(); // an editable box keeps its text through clear()
 }
 
 } // namespace vantelo::lookup

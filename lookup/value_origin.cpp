@@ -1,5 +1,8 @@
 #include "value_origin.h"
 
+#include <QHash>
+#include <QRegularExpression>
+
 namespace vantelo::lookup {
 
 namespace {
@@ -18,6 +21,48 @@ QString textOf(const std::optional<data::FieldValue> &value)
     return text ? *text : QString();
 }
 
+// The register ids a line's source names, in order: "S2+S3" names S2 and S3,
+// "rule(PN6:S3)" the equivalence rule R and S3; a parenthesised remark, as in
+// "S10 (WN rows)", names none.
+QStringList sourceIds(QString source)
+{
+    QStringList ids;
+    if (source.startsWith(QStringLiteral("rule(")))
+        ids << QStringLiteral("R");
+    else
+        source.remove(QRegularExpression(QStringLiteral(R"(\([^)]*\))")));
+    static const QRegularExpression id(QStringLiteral(R"(\b(S\d+|X|R)\b)"));
+    for (const QRegularExpressionMatch &match : id.globalMatch(source)) {
+        if (!ids.contains(match.captured()))
+            ids << match.captured();
+    }
+    return ids;
+}
+
+// Each id with its document from the system's register, one per line; an id
+// the register lacks is left out.
+QString referenceOf(const data::Connection &connection, const QString &system, const QString &source)
+{
+    const QStringList ids = sourceIds(source);
+    QStringList quotedIds;
+    for (const QString &id : ids)
+        quotedIds << quoted(id);
+    std::optional<data::ResultSet> rows;
+    if (!ids.isEmpty())
+        rows = connection.execute(QStringLiteral("select source, reference from provenance_source where system = %1 "
+                                                 "and source in (%2)").arg(quoted(system), quotedIds.join(u',')),
+                                  nullptr, std::size_t(ids.size()));
+    QHash<QString, QString> documents;
+    for (; rows && !rows->atEnd(); rows->moveNext())
+        documents.insert(textOf(rows->field(QStringLiteral("source"))), textOf(rows->field(QStringLiteral("reference"))));
+    QStringList lines;
+    for (const QString &id : ids) {
+        if (documents.contains(id))
+            lines << id + QStringLiteral(": ") + documents.value(id);
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 ValueOrigin valueOrigin(const data::Connection &connection, const QString &table, const QString &pressure,
@@ -31,9 +76,8 @@ ValueOrigin valueOrigin(const data::Connection &connection, const QString &table
     // A line covers its table and pressure from dn_from to dn_to for the
     // space-separated columns it lists.
     const QString statement =
-        QStringLiteral("select p.source, p.confidence, s.reference from provenance p left join provenance_source s "
-                       "on s.table_name = p.table_name and s.source = p.source where p.table_name = %1 and p.pn = %2 "
-                       "and p.dn_from <= %3 and %3 <= p.dn_to and instr(' ' || p.columns || ' ', %4) > 0")
+        QStringLiteral("select system, source, confidence from provenance where table_name = %1 and pn = %2 "
+                       "and dn_from <= %3 and %3 <= dn_to and instr(' ' || columns || ' ', %4) > 0")
             .arg(quoted(table), quoted(pressure), QString::number(dn, 'g', 17), quoted(u' ' + column + u' '));
     const std::optional<data::ResultSet> rows = connection.execute(statement, nullptr, 1);
     if (!rows || rows->atEnd())
@@ -44,7 +88,7 @@ ValueOrigin valueOrigin(const data::Connection &connection, const QString &table
     if (origin.source == kNoSource)
         return {ValueOrigin::Kind::Gap, {}, {}, {}};
     origin.kind = ValueOrigin::Kind::Known;
-    origin.reference = textOf(rows->field(QStringLiteral("reference")));
+    origin.reference = referenceOf(connection, textOf(rows->field(QStringLiteral("system"))), origin.source);
     origin.confidence = textOf(rows->field(QStringLiteral("confidence")));
     return origin;
 }

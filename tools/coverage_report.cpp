@@ -70,7 +70,7 @@ std::string coverageReport(const std::vector<SourceTable> &tables, const Provena
     for (const ProvenanceRange &range : provenance.ranges)
         gaps += range.isGap() ? 1 : 0;
     out << "provenance: " << provenance.ranges.size() << " lines, " << gaps << " of them gaps; provenance_source: "
-        << provenance.references.size() << " lines\n";
+        << provenance.sources.size() << " lines\n";
     return out.str();
 }
 

@@ -117,24 +117,25 @@ private:
 };
 
 // Named apart from the flange tables ("_HG" + number); one line per table,
-// pressure, diameter range and group of columns of equal origin.
+// pressure, diameter range and group of columns of equal origin. A line's
+// source names ids of its system's register, which is stored once.
 void writeProvenance(SqliteFile &file, const Provenance &provenance)
 {
-    file.exec("CREATE TABLE provenance (table_name TEXT NOT NULL, pn TEXT NOT NULL, dn_from INTEGER NOT NULL, "
-              "dn_to INTEGER NOT NULL, columns TEXT NOT NULL, source TEXT NOT NULL, confidence TEXT)");
-    file.exec("CREATE TABLE provenance_source (table_name TEXT NOT NULL, source TEXT NOT NULL, reference TEXT NOT NULL, "
-              "PRIMARY KEY (table_name, source))");
+    file.exec("CREATE TABLE provenance (table_name TEXT NOT NULL, system TEXT NOT NULL, pn TEXT NOT NULL, "
+              "dn_from INTEGER NOT NULL, dn_to INTEGER NOT NULL, columns TEXT NOT NULL, source TEXT NOT NULL, "
+              "confidence TEXT)");
+    file.exec("CREATE TABLE provenance_source (system TEXT NOT NULL, source TEXT NOT NULL, reference TEXT NOT NULL, "
+              "PRIMARY KEY (system, source))");
     for (const ProvenanceRange &range : provenance.ranges) {
         std::string columns;
         for (const std::string &column : range.columns)
             columns += (columns.empty() ? "" : " ") + column;
-        file.insertValues("INSERT INTO provenance VALUES (?, ?, ?, ?, ?, ?, ?)",
-                          {range.table, range.pressure, range.fromDiameter, range.toDiameter, columns, range.source,
-                           range.confidence});
+        file.insertValues("INSERT INTO provenance VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                          {range.table, range.system, range.pressure, range.fromDiameter, range.toDiameter, columns,
+                           range.source, range.confidence});
     }
-    for (const SourceReference &reference : provenance.references)
-        file.insertValues("INSERT INTO provenance_source VALUES (?, ?, ?)",
-                          {reference.table, reference.source, reference.reference});
+    for (const SourceReference &source : provenance.sources)
+        file.insertValues("INSERT INTO provenance_source VALUES (?, ?, ?)", {source.system, source.id, source.reference});
 }
 
 bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const Provenance &provenance)

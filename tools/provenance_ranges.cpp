@@ -2,10 +2,11 @@
 
 #include "csv_file.h"
 #include "number_text.h"
+#include "provenance_coverage.h"
 
 #include <algorithm>
-#include <map>
 #include <regex>
+#include <set>
 
 namespace vantelo::data::builder {
 
@@ -22,15 +23,20 @@ std::string systemName(FlangeSystem system)
     return system == FlangeSystem::European ? "European" : "American";
 }
 
-// The register ids a source expression names: "rule(PN6:S2+S3)" names the
-// equivalence rule R and the sources S2 and S3.
+// The register ids a source expression names, in order: "S2+S3" names S2 and
+// S3, "rule(PN6:S3)" the equivalence rule R and S3, "S7=S4" S7 and S4;
+// a parenthesised remark, as in "S10 (WN rows)", names none. lookup/value_origin.cpp
+// reads the ids the same way.
 std::vector<std::string> sourceIds(const std::string &expression)
 {
     std::vector<std::string> ids;
-    if (expression.starts_with("rule("))
+    std::string named = expression;
+    if (named.starts_with("rule("))
         ids.push_back("R");
+    else
+        named = std::regex_replace(named, std::regex(R"(\([^)]*\))"), "");
     static const std::regex id(R"(\b(S\d+|X|R)\b)");
-    for (auto it = std::sregex_iterator(expression.begin(), expression.end(), id); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(named.begin(), named.end(), id); it != std::sregex_iterator(); ++it) {
         if (std::find(ids.begin(), ids.end(), it->str()) == ids.end())
             ids.push_back(it->str());
     }
@@ -53,8 +59,7 @@ std::vector<std::string> splitWords(const std::string &text)
 class ProvenanceReader final
 {
 public:
-    ProvenanceReader(const std::vector<SourceTable> &tables, std::vector<std::string> &errors)
-        : m_tables(tables), m_errors(errors), m_firstError(errors.size())
+    explicit ProvenanceReader(std::vector<std::string> &errors) : m_errors(errors), m_firstError(errors.size())
     {
     }
 
@@ -66,8 +71,11 @@ public:
             const CsvLine &line = file.lines[i];
             if (line.fields.size() != 3 || line.fields[2].empty())
                 fail(file.displayName + ':' + std::to_string(line.number) + ": expected system,source,reference");
+            else if (!m_registered.insert({line.fields[0], line.fields[1]}).second)
+                fail(file.displayName + ':' + std::to_string(line.number) + ": " + line.fields[0] + " source " +
+                     line.fields[1] + " is registered twice");
             else
-                m_register[{line.fields[0], line.fields[1]}] = line.fields[2];
+                m_provenance.sources.push_back({line.fields[0], line.fields[1], line.fields[2]});
         }
     }
 
@@ -79,17 +87,7 @@ public:
             readRange(file.displayName + ':' + std::to_string(file.lines[i].number) + ": ", file.lines[i]);
     }
 
-    // Every dimension cell of every table: one line, a gap exactly when the cell is empty.
-    void checkCoverage()
-    {
-        for (const SourceTable &table : m_tables) {
-            const TableLayout &layout = *table.layout;
-            for (const SourceRow &row : table.rows) {
-                for (std::size_t i = 2; i < layout.columns.size(); ++i)
-                    checkCell(table, row, layout.columns[i].name, row.cells[i]);
-            }
-        }
-    }
+    const std::vector<ProvenanceRange> &ranges() const { return m_provenance.ranges; }
 
     std::optional<Provenance> result()
     {
@@ -116,7 +114,7 @@ private:
     {
         if (line.fields.size() != kRangeHeader.size())
             return fail(where + std::to_string(line.fields.size()) + " fields, but the header has 9");
-        ProvenanceRange range{line.number, line.fields[0], line.fields[1], 0, 0, splitWords(line.fields[5]),
+        ProvenanceRange range{line.number, line.fields[0], {}, line.fields[1], 0, 0, splitWords(line.fields[5]),
                               line.fields[6], line.fields[8]};
         const TableLayout *layout = findTableLayout(range.table);
         const auto from = parseWholeNumber(line.fields[2]);
@@ -125,6 +123,7 @@ private:
             return fail(where + "no table " + range.table + " offering PN " + range.pressure);
         if (!from || !to || *from > *to)
             return fail(where + "DN_from and DN_to must be whole numbers, the first not above the second");
+        range.system = systemName(layout->system);
         range.fromDiameter = *from;
         range.toDiameter = *to;
         for (const std::string &column : range.columns) {
@@ -136,51 +135,24 @@ private:
         if (range.isGap() && !range.confidence.empty())
             fail(where + "a gap has no confidence");
         if (!range.isGap())
-            addReference(*layout, range.source, where);
+            checkSources(range, where);
         m_provenance.ranges.push_back(std::move(range));
     }
 
-    void addReference(const TableLayout &layout, const std::string &expression, const std::string &where)
+    void checkSources(const ProvenanceRange &range, const std::string &where)
     {
-        const bool known = std::any_of(m_provenance.references.begin(), m_provenance.references.end(),
-                                       [&](const SourceReference &r) { return r.table == layout.name && r.source == expression; });
-        const std::vector<std::string> ids = sourceIds(expression);
+        const std::vector<std::string> ids = sourceIds(range.source);
         if (ids.empty())
-            return fail(where + "the source \"" + expression + "\" names no registered source");
-        if (known)
-            return;
-        std::string reference;
+            return fail(where + "the source \"" + range.source + "\" names no registered source");
         for (const std::string &id : ids) {
-            const auto found = m_register.find({systemName(layout.system), id});
-            if (found == m_register.end())
-                return fail(where + "source " + id + " is not in the " + systemName(layout.system) + " register");
-            reference += (reference.empty() ? "" : "\n") + id + ": " + found->second;
+            if (!m_registered.contains({range.system, id}))
+                return fail(where + "source " + id + " is not in the " + range.system + " register");
         }
-        m_provenance.references.push_back({layout.name, expression, reference});
     }
 
-    void checkCell(const SourceTable &table, const SourceRow &row, const std::string &column, const SourceCell &cell)
-    {
-        std::vector<const ProvenanceRange *> covering;
-        for (const ProvenanceRange &range : m_provenance.ranges) {
-            if (range.table == table.layout->name && range.pressure == row.pressure && range.fromDiameter <= row.diameter &&
-                row.diameter <= range.toDiameter && std::find(range.columns.begin(), range.columns.end(), column) != range.columns.end())
-                covering.push_back(&range);
-        }
-        const std::string cellName = table.layout->name + " PN " + row.pressure + " DN " + std::to_string(row.diameter) +
-                                     ": " + column + ' ' + (cell.present ? cell.text : "(empty)");
-        if (covering.size() != 1)
-            return fail(cellName + (covering.empty() ? " has no provenance line" : " has more than one provenance line, e.g. line " +
-                                                                                       std::to_string(covering[1]->line)));
-        if (covering.front()->isGap() == cell.present)
-            fail(cellName + (cell.present ? " is recorded as a gap" : " is empty, but its provenance names a source") +
-                 " on provenance line " + std::to_string(covering.front()->line));
-    }
-
-    const std::vector<SourceTable> &m_tables;
     std::vector<std::string> &m_errors;
     std::size_t m_firstError;
-    std::map<std::pair<std::string, std::string>, std::string> m_register;
+    std::set<std::pair<std::string, std::string>> m_registered; // system, id
     Provenance m_provenance;
 };
 
@@ -189,14 +161,14 @@ private:
 std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir,
                                          const std::vector<SourceTable> &tables, std::vector<std::string> &errors)
 {
-    ProvenanceReader reader(tables, errors);
+    ProvenanceReader reader(errors);
     const std::optional<CsvFile> sources = readCsvFile(sourcesDir / "provenance_sources.csv", errors);
     const std::optional<CsvFile> ranges = readCsvFile(sourcesDir / "provenance.csv", errors);
     if (!sources || !ranges)
         return std::nullopt;
     reader.readRegister(*sources);
     reader.readRanges(*ranges);
-    reader.checkCoverage();
+    checkCoverage(tables, reader.ranges(), errors);
     return reader.result();
 }
 

@@ -19,6 +19,7 @@ struct ProvenanceRange
 {
     int line = 0;
     std::string table;
+    std::string system; // the register its source ids refer to: the table's system
     std::string pressure;
     long long fromDiameter = 0;
     long long toDiameter = 0;
@@ -29,25 +30,25 @@ struct ProvenanceRange
     bool isGap() const { return source == kNoSource; }
 };
 
-// What a source expression of a table stands for: each source it names, with
-// the published document and where its numbers were read.
+// One source of a system's register: the published document and where its
+// numbers were read.
 struct SourceReference
 {
-    std::string table;
-    std::string source;
+    std::string system; // "European" or "American"
+    std::string id;     // e.g. "S2", "R", "X"
     std::string reference;
 };
 
 struct Provenance
 {
     std::vector<ProvenanceRange> ranges;
-    std::vector<SourceReference> references; // one per table and source expression used
+    std::vector<SourceReference> sources; // the registers, line by line
 };
 
 // Reads provenance.csv and provenance_sources.csv from sourcesDir and checks
-// them against the tables: every known cell is covered by exactly one line
-// naming a registered source and a confidence, every empty cell by exactly
-// one gap line. Faults are appended to errors; with any fault gives nullopt.
+// them against the tables (checkCoverage): every line names sources in the
+// register of its table's system, and a known confidence. Faults are appended
+// to errors; with any fault gives nullopt.
 std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir,
                                          const std::vector<SourceTable> &tables, std::vector<std::string> &errors);
 

@@ -104,6 +104,7 @@ void TestFldataRejects::brokenSourceIsRefused_data()
     QTest::newRow("cell without provenance") << "provenance" << 32 << withField(kPlBodyProvenance, 4, "500") << "_HG20593 PN 1.6 DN 600: 法兰内径B1A 616.5 has no provenance line";
     QTest::newRow("known cell recorded as gap") << "provenance" << 32 << QByteArray(kPlBodyProvenance).replace(",S1,,medium-high", ",not found in any usable source,,") << "_HG20593 PN 1.6 DN 10: 法兰内径B1A 18 is recorded as a gap on provenance line 32";
     QTest::newRow("unregistered source") << "provenance" << 32 << withField(kPlBodyProvenance, 7, "S11") << "provenance.csv:32: source S11 is not in the European register";
+    QTest::newRow("source of the other register") << "provenance" << 218 << QByteArray("_HG20616,2.0,15,600,19,法兰厚度C,S7=X,S8+S9,high") << "provenance.csv:218: source X is not in the American register";
 }
 
 void TestFldataRejects::brokenSourceIsRefused()

@@ -127,11 +127,13 @@ void TestFldataSpotChecks::valueOrigins_data()
     QTest::newRow("high, three sources") << "_HG20593" << "1.6" << "100" << "法兰外径D" << known << "S1+S2+S3" << "high" << "S2: EN 1092-1 connecting dimensions";
     QTest::newRow("high, pipe series") << "_HG20594" << "4.0" << "600" << "钢管外径A1B" << known << "S1+S10" << "high" << "S10: HG/T 20592-2009 §1.0.2";
     QTest::newRow("medium-high, X and EN") << "_HG20595" << "1.6" << "100" << "法兰颈N-A" << known << "X" << "medium-high" << "liyinggang6/cad";
-    QTest::newRow("medium-high, rule") << "_HG20593" << "0.25" << "15" << "螺孔中圆直径K" << known << "rule(PN6:S2+S3)" << "medium-high" << "R: EN 1092-1:2018 Table 7";
+    QTest::newRow("medium-high, rule") << "_HG20593" << "0.25" << "15" << "螺孔中圆直径K" << known << "rule(PN6:S2+S3)" << "medium-high" << "DN ≤ 40\nS2: EN 1092-1 connecting dimensions";
     QTest::newRow("medium, X alone") << "_HG20595" << "1.6" << "100" << "法兰颈R" << known << "X" << "medium" << "X: HG/T 20592-2009";
     QTest::newRow("medium-low, blind row") << "_HG20596" << "10.0" << "400" << "法兰外径D" << known << "X" << "medium-low" << "X: ";
     QTest::newRow("American high") << "_HG20617" << "42.0" << "300" << "法兰颈N" << known << "S1" << "high" << "S1: ASME B16.5";
     QTest::newRow("American low") << "_HG20617" << "11.0" << "100" << "法兰内径B-注" << known << "S1+S5+S2 (ASME B36.10M Sch 40 inside diameter)" << "low" << "S5: ASME B36.10M";
+    QTest::newRow("American, two sources") << "_HG20617" << "2.0" << "100" << "法兰厚度C" << known << "S7=S4" << "high" << "(scribd 369807774)\nS4: ASME B16.5 pre-2003";
+    QTest::newRow("American, with a remark") << "_HG20618" << "2.0" << "100" << "螺栓孔直径L" << known << "S10 (WN rows)" << "medium" << "S10: HG/T 20615-2009";
     QTest::newRow("gap, integral hub") << "_HG20596" << "1.6" << "100" << "法兰颈N" << gap << "" << "" << "";
     QTest::newRow("gap, class 300 height") << "_HG20616" << "5.0" << "65" << "法兰高度H" << gap << "" << "" << "";
     QTest::newRow("pressure without rows") << "_HG20595" << "25.0" << "100" << "法兰外径D" << none << "" << "" << "";

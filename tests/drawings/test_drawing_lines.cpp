@@ -3,6 +3,8 @@
 
 #include "drawings/dimension_lines.h"
 #include "drawings/drawing_images.h"
+#include "ui/page_tables.h"
+#include "ui/picture_control.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,9 +12,77 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace vantelo::drawings_test;
 
+namespace {
+
+// A straight run of line work in stored pixels: a dimension line, or a
+// horizontal or vertical stretch of an outline.
+struct StraightRun
+{
+    Run run;
+    double at;
+    double from;
+    double to;
+};
+
+// The drawing of a tab as its page shows it: at the control's size, at the
+// given device pixel ratio, in device pixels.
+QImage shownOnPage(int tab, int ratio, QSizeF *scale)
+{
+    for (const vantelo::ui::ControlRow &row : vantelo::ui::tabPages()[tab - 1].controls) {
+        if (row.kind != vantelo::ui::ControlKind::Picture)
+            continue;
+        vantelo::ui::PictureControl control(QString::fromUtf8(row.picture.resource),
+                                            QSize(row.picture.storedWidth, row.picture.storedHeight),
+                                            row.picture.fit);
+        control.resize(vantelo::ui::twipsToPixels(row.rect.width), vantelo::ui::twipsToPixels(row.rect.height));
+        *scale = QSizeF(double(control.width()) / row.picture.storedWidth,
+                        double(control.height()) / row.picture.storedHeight);
+        QImage image(control.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        control.render(&image);
+        image.setDevicePixelRatio(1);
+        return image;
+    }
+    return {};
+}
+
+// The horizontal and vertical stretches of the outline layer, at least
+// 20 stored pixels long.
+std::vector<StraightRun> outlineRuns(int tab)
+{
+    QFile file(drawingResource(tab));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString svg = QString::fromUtf8(file.readAll());
+    const QString outline = svg.section(QStringLiteral("<g id=\"outline\""), 1).section(QStringLiteral("</g>"), 0, 0);
+    static const QRegularExpression pathData(QStringLiteral("d=\"([^\"]*)\""));
+    static const QRegularExpression point(QStringLiteral("([ML])(-?[0-9.]+),(-?[0-9.]+)"));
+    std::vector<StraightRun> runs;
+    for (const auto &path : pathData.globalMatch(outline)) {
+        QPointF last;
+        for (const auto &p : point.globalMatch(path.captured(1))) {
+            const QPointF next(p.captured(2).toDouble(), p.captured(3).toDouble());
+            if (p.captured(1) == QLatin1String("L")) {
+                if (last.y() == next.y() && std::abs(next.x() - last.x()) >= 20)
+                    runs.push_back({Horizontal, next.y(), qMin(last.x(), next.x()), qMax(last.x(), next.x())});
+                if (last.x() == next.x() && std::abs(next.y() - last.y()) >= 20)
+                    runs.push_back({Vertical, next.x(), qMin(last.y(), next.y()), qMax(last.y(), next.y())});
+            }
+            last = next;
+        }
+    }
+    return runs;
+}
+
+} // namespace
+
 Q_DECLARE_METATYPE(DimensionLine)
+Q_DECLARE_METATYPE(StraightRun)
 
 class TestDrawingLines final : public QObject
 {
@@ -29,6 +99,8 @@ private slots:
     void dimensionLineIsDrawn();
     void calloutIsPrinted_data();
     void calloutIsPrinted();
+    void lineIsCrispOnItsPage_data();
+    void lineIsCrispOnItsPage();
 
 private:
     QImage m_rendered[7];
@@ -171,6 +243,82 @@ void TestDrawingLines::calloutIsPrinted()
         for (int x = where.left(); x <= where.right(); ++x)
             ink += isInk(image, x, y);
     QVERIFY2(ink >= 8, qPrintable(QStringLiteral("%1 dark pixels").arg(ink)));
+}
+
+void TestDrawingLines::lineIsCrispOnItsPage_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("ratio");
+    QTest::addColumn<StraightRun>("line");
+    QTest::addColumn<bool>("widthTold"); // whether its width is told apart
+    for (const int ratio : {1, 2}) {
+        for (const DimensionLine &line : kDimensionLines)
+            QTest::addRow("x%d tab %d %s", ratio, line.tab, line.dimension)
+                << line.tab << ratio
+                << StraightRun{line.run, double(line.at), double(line.from), double(line.to)}
+                << (ratio == 1 && line.to - line.from >= 20);
+        for (int tab = 1; tab <= 7; ++tab) {
+            for (const StraightRun &run : outlineRuns(tab))
+                QTest::addRow("x%d tab %d outline %s %g", ratio, tab, run.run == Horizontal ? "y" : "x", run.at)
+                    << tab << ratio << run << false; // hatching meets an outline
+        }
+    }
+}
+
+void TestDrawingLines::lineIsCrispOnItsPage()
+{
+    // Dark (grey below 110) over nine tenths of its length where it was
+    // drawn, give or take a pixel.
+    QFETCH(int, tab);
+    QFETCH(int, ratio);
+    QFETCH(StraightRun, line);
+    QFETCH(bool, widthTold);
+    QSizeF scale;
+    const QImage image = shownOnPage(tab, ratio, &scale);
+    QVERIFY(!image.isNull());
+    const double along = line.run == Horizontal ? scale.width() : scale.height();
+    const double across = line.run == Horizontal ? scale.height() : scale.width();
+    const int centre = int(std::floor((line.at + 0.5) * across * ratio));
+    // Arrowheads and corners take up the ends.
+    const double margin = qMin(8.0, (line.to - line.from) / 4);
+    const int first = int(std::ceil((line.from + margin) * along * ratio));
+    const int last = int(std::floor((line.to - margin) * along * ratio));
+    const auto isDark = [&](int a, int c) {
+        const QPoint p = line.run == Horizontal ? QPoint(a, c) : QPoint(c, a);
+        return image.rect().contains(p) && qGray(image.pixel(p)) < 110;
+    };
+    // The dark run across the line through a dark pixel near where it was
+    // drawn; 0 where there is none.
+    const auto width = [&](int a) {
+        int c = centre - ratio;
+        while (c <= centre + ratio && !isDark(a, c))
+            ++c;
+        if (c > centre + ratio)
+            return 0;
+        int low = c, high = c;
+        while (isDark(a, low - 1))
+            --low;
+        while (isDark(a, high + 1))
+            ++high;
+        return high - low + 1;
+    };
+    // Where nothing else is drawn within three pixels to either side, a
+    // dimension line at ratio 1 is one pixel wide, but for the odd point
+    // where other line work comes close; arrowheads fill a short line.
+    const auto standsFree = [&](int a) { return !isDark(a, centre - 3 * ratio) && !isDark(a, centre + 3 * ratio); };
+    int positions = 0, dark = 0, free = 0, thin = 0;
+    for (int a = first; a <= last; ++a, ++positions) {
+        const int across = width(a);
+        dark += across > 0;
+        if (across > 0 && standsFree(a)) {
+            ++free;
+            thin += across == 1;
+        }
+    }
+    QVERIFY(positions > 0);
+    QVERIFY2(dark * 10 >= positions * 9, qPrintable(QStringLiteral("dark at %1 of %2").arg(dark).arg(positions)));
+    if (widthTold)
+        QVERIFY2(thin * 3 >= free * 2, qPrintable(QStringLiteral("thin at %1 of %2").arg(thin).arg(free)));
 }
 
 QTEST_MAIN(TestDrawingLines)

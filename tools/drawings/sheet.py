@@ -1,32 +1,59 @@
 """One drawing sheet: collects section faces, dimensions, leaders and text
 by layer and writes them as an SVG file."""
 
+import math
+
 import draft as d
 from hatch import hatch_segments
 
 
+def pixel_grid(stored, shown):
+    """Where a stored pixel index v lies once the picture is stretched from
+    `stored` to `shown` pixels, moved so that it falls on the centre of a
+    shown pixel: a 1-px line there stays one dark pixel wide, at twice the
+    resolution two. Between indices the map is linear, so curves stay smooth."""
+    if shown is None or shown == stored:
+        return lambda v: v
+    scale = shown / stored
+
+    def at_index(i):
+        return (round((i + 0.5) * scale - 0.5) + 0.5) / scale - 0.5
+
+    def grid(v):
+        i = math.floor(v)
+        return at_index(i) + (v - i) * (at_index(i + 1) - at_index(i))
+    return grid
+
+
 class Sheet:
-    def __init__(self, width, height, title):
+    def __init__(self, width, height, title, shown=None):
+        """`shown`: the (width, height) the picture is stretched to on its page."""
         self.width, self.height, self.title = width, height, title
+        grid_x = pixel_grid(width, shown and shown[0])
+        grid_y = pixel_grid(height, shown and shown[1])
+        self.grid = lambda p: (grid_x(p[0]), grid_y(p[1]))
         self.layers = {name: [] for name in
                        ("hatching", "centre-lines", "thin", "outline", "arrowheads", "text")}
 
     # -- line work -----------------------------------------------------------
+    def path(self, points, closed=False):
+        return d.path_data([self.grid(p) for p in points], closed)
+
     def heavy(self, *points, closed=False):
-        self.layers["outline"].append(f'<path d="{d.path_data(points, closed)}"/>')
+        self.layers["outline"].append(f'<path d="{self.path(points, closed)}"/>')
 
     def thin(self, *points):
-        self.layers["thin"].append(f'<path d="{d.path_data(points)}"/>')
+        self.layers["thin"].append(f'<path d="{self.path(points)}"/>')
 
     def centre(self, x0, y0, x1, y1):
-        self.layers["centre-lines"].append(f'<path d="{d.path_data([(x0, y0), (x1, y1)])}"/>')
+        self.layers["centre-lines"].append(f'<path d="{self.path([(x0, y0), (x1, y1)])}"/>')
 
     def face(self, face, rising=True, holes=()):
         """A cut face: hatched, outlined, its break stretches drawn thin."""
         segs = hatch_segments([face.points, *holes], d.HATCH_SPACING, rising)
         if segs:
             self.layers["hatching"].append(
-                '<path d="' + "".join(d.path_data([a, b]) for a, b in segs) + '"/>')
+                '<path d="' + "".join(self.path([a, b]) for a, b in segs) + '"/>')
         for kind, points, closed in face.runs():
             if kind == "edge":
                 self.heavy(*points, closed=closed)
@@ -42,9 +69,9 @@ class Sheet:
         half = d.ARROW_HALF_WIDTH if filled else 2 * d.ARROW_HALF_WIDTH
         pts = [tip, (bx - uy * half, by + ux * half), (bx + uy * half, by - ux * half)]
         if filled:
-            self.layers["arrowheads"].append(f'<path d="{d.path_data(pts, True)}"/>')
+            self.layers["arrowheads"].append(f'<path d="{self.path(pts, True)}"/>')
         else:
-            self.layers["thin"].append(f'<path d="{d.path_data(pts, True)}"/>')
+            self.layers["thin"].append(f'<path d="{self.path(pts, True)}"/>')
 
     # -- dimensions ----------------------------------------------------------
     def hdim(self, y, x0, x1):

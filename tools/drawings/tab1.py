@@ -5,6 +5,8 @@ from draft import Face
 from parts import bevel_callout, bolt_hole_centre, pipe, rim
 from sheet import Sheet
 
+SHOWN = (335, 247)    # the page stretches the picture to this size
+
 AXIS = 136
 TOP, UNDER, UNDER_OUTER = 96, 127, 121      # underside steps up right of x 222
 BORE = (79, 193)
@@ -17,7 +19,7 @@ K_Y = 188
 
 
 def draw():
-    s = Sheet(335, 225, "Plate slip-on flange, section")
+    s = Sheet(335, 225, "Plate slip-on flange, section", shown=SHOWN)
     left_bore, right_bore = BORE
     # Plate, left of the bore: the rim beyond the bolt hole, then the ring.
     s.face(rim(2, 18, TOP, UNDER))

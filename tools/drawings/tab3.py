@@ -5,6 +5,8 @@ from draft import Face
 from parts import bolt_hole_centre, rim
 from sheet import Sheet
 
+SHOWN = (333, 250)    # the page stretches the picture to this size
+
 AXIS = 124
 TOP, UNDER, FACE_BOTTOM = 100, 124, 126     # raised face between x 63 and 186
 RAISED = (63, 186)
@@ -17,7 +19,7 @@ K_Y = 175
 
 
 def draw():
-    s = Sheet(305, 208, "Welding-neck flange, section")
+    s = Sheet(305, 208, "Welding-neck flange, section", shown=SHOWN)
     (end_l, end_r), (base_l, base_r), (bore_l, bore_r) = NECK_END, NECK_BASE, BORE
     s.face(rim(17, 33, TOP, UNDER))
     s.face(Face((55, TOP)).to(

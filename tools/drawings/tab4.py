@@ -5,6 +5,8 @@ from draft import Face
 from parts import bolt_hole_centre, rim
 from sheet import Sheet
 
+SHOWN = (316, 248)    # the page stretches the picture to this size
+
 AXIS = 114
 TOP, UNDER = 118, 143
 BREAK_Y = 52
@@ -21,7 +23,7 @@ def taper_x(x_base, y, sign):
 
 
 def draw():
-    s = Sheet(276, 220, "Integral flange, section")
+    s = Sheet(276, 220, "Integral flange, section", shown=SHOWN)
     (base_l, base_r), (bore_l, bore_r) = BASE, BORE
     top_l, top_r = taper_x(base_l, BREAK_Y, 1), taper_x(base_r, BREAK_Y, -1)
     s.face(rim(6, 20, TOP, UNDER))

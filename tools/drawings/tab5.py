@@ -5,6 +5,8 @@ from draft import Face
 from parts import bolt_hole_centre, rim
 from sheet import Sheet
 
+SHOWN = (309, 225)    # the page stretches the picture to this size
+
 AXIS = 106
 TOP, UNDER, HUB_TOP = 74, 102, 62
 HUB_BASE = (54, 158)              # the hub widens slightly towards the plate
@@ -15,7 +17,7 @@ K_Y = 150
 
 
 def draw():
-    s = Sheet(285, 181, "Hubbed slip-on flange, section")
+    s = Sheet(285, 181, "Hubbed slip-on flange, section", shown=SHOWN)
     (base_l, base_r), (end_l, end_r), (bore_l, bore_r) = HUB_BASE, HUB_END, BORE
     s.face(rim(5, 17, TOP, UNDER))
     s.face(Face((38, TOP)).to(

@@ -5,6 +5,8 @@ from draft import Face
 from parts import bolt_hole_centre, rim
 from sheet import Sheet
 
+SHOWN = (313, 247)    # the page stretches the picture to this size
+
 AXIS = 124
 TOP, UNDER, FACE_BOTTOM = 132, 161, 163     # raised face between x 62 and 187
 RAISED = (62, 187)
@@ -17,7 +19,7 @@ K_Y = 211
 
 
 def draw():
-    s = Sheet(289, 247, "Integral flange, section")
+    s = Sheet(289, 247, "Integral flange, section", shown=SHOWN)
     (end_l, end_r), (base_l, base_r), (bore_l, bore_r) = NECK_END, NECK_BASE, BORE
     s.face(rim(14, 28, TOP, UNDER))
     s.face(Face((52, TOP)).to(

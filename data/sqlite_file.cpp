@@ -1,0 +1,139 @@
+#include "sqlite_file.h"
+
+#include "engine_guard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+namespace vantelo::data {
+
+namespace {
+
+// A log and file beyond this are no flange data; their copy lives in memory.
+constexpr qint64 MostCopiedBytes = 64 << 20;
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+enum class SideFiles { None, Log, Unsafe };
+
+// A journal of zero length, or one whose header was zeroed at commit, holds
+// no transaction. Anything else (including what cannot be read) might.
+bool journalMayHoldTransaction(const QString &journal)
+{
+    const QFileInfo info(journal);
+    if (!info.exists())
+        return false;
+    QFile file(journal);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return true;
+    static const QByteArray Magic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+    return file.read(8) == Magic;
+}
+
+SideFiles sideFilesOf(const QString &path)
+{
+    if (journalMayHoldTransaction(path + QStringLiteral("-journal")))
+        return SideFiles::Unsafe;
+    const QFileInfo log(path + QStringLiteral("-wal"));
+    if (!log.exists())
+        return SideFiles::None;
+    if (!log.isFile())
+        return SideFiles::Unsafe;
+    return log.size() == 0 ? SideFiles::None : SideFiles::Log;
+}
+
+// immutable=1: the engine opens the file read-only and takes no locks, so
+// no journal, WAL or shared-memory file ever appears beside it.
+QByteArray immutableFileUri(const QString &path)
+{
+    const QByteArray local = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    return "file:" + local.toPercentEncoding("/") + "?immutable=1";
+}
+
+sqlite3 *openLimited(const QByteArray &name, int flags)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(name.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    limitEngine(db);
+    return db;
+}
+
+// The file and its log, copied side by side into a temporary folder, where
+// the engine applies the log's committed transactions as it opens the copy;
+// the result is then taken into memory and the folder removed.
+sqlite3 *readWithLog(const QString &path)
+{
+    const QString log = path + QStringLiteral("-wal");
+    if (QFileInfo(path).size() + QFileInfo(log).size() > MostCopiedBytes)
+        return nullptr;
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("copy.db"));
+    if (!folder.isValid() || !QFile::copy(path, copy) || !QFile::copy(log, copy + QStringLiteral("-wal")))
+        return nullptr;
+
+    sqlite3 *source = openLimited(QFile::encodeName(copy), SQLITE_OPEN_READWRITE);
+    sqlite3_int64 size = 0;
+    unsigned char *image = nullptr;
+    if (source) {
+        const StatementDeadline deadline(source, OpenTime);
+        image = sqlite3_serialize(source, "main", &size, 0);
+    }
+    sqlite3_close_v2(source);
+    if (!image || size < 100) {
+        sqlite3_free(image);
+        return nullptr;
+    }
+    image[18] = image[19] = 1; // an in-memory copy keeps no log
+
+    sqlite3 *db = openLimited(":memory:", SQLITE_OPEN_READWRITE);
+    if (!db) {
+        sqlite3_free(image);
+        return nullptr;
+    }
+    if (sqlite3_deserialize(db, "main", image, size, size,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY)
+        != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+} // namespace
+
+sqlite3 *openSqliteFile(const QString &path, QString *error)
+{
+    sqlite3 *db = nullptr;
+    switch (sideFilesOf(path)) {
+    case SideFiles::Unsafe:
+        setError(error, QStringLiteral("a journal beside the database may hold an unfinished transaction"));
+        return nullptr;
+    case SideFiles::Log:
+        db = readWithLog(path);
+        break;
+    case SideFiles::None:
+        db = openLimited(immutableFileUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        break;
+    }
+    // The check is the first moment the engine reads the schema.
+    if (!db || !passesIntegrityCheck(db)) {
+        setError(error, db ? QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(": the database is damaged")
+                           : QStringLiteral("the database cannot be opened"));
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+} // namespace vantelo::data
