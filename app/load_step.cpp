@@ -2,33 +2,42 @@
 
 #include "module1.h"
 
-#include "lookup/standard_page.h"
+#include "ui/form1.h"
 #include "ui/identify_action.h"
-
-#include <QWidget>
+#include "ui/standard_page.h"
 
 namespace vantelo::app {
 
 namespace {
 
-void fillPages(QWidget &form1, const data::Connection &connection)
+std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::PageHandles> pages,
+                                         const data::Connection &connection)
 {
-    lookup::FillPressureLists(lookup::attachStandardPages(form1, connection, &form1));
-    ui::addIdentifyAction(form1, connection);
+    std::vector<ui::StandardPage *> attached = ui::attachStandardPages(pages, connection, &window);
+    ui::FillPressureLists(attached);
+    ui::addIdentifyAction(window, attached, connection);
+    return attached;
 }
 
 } // namespace
 
-void loadForm1(QWidget &form1)
+std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1)
 {
     ConnectDatabase();
-    fillPages(form1, DbConnection());
+    return fillPages(form1, form1.pages(), DbConnection());
 }
 
-void loadForm1(QWidget &form1, data::Connection &connection, const QString &programDirectory)
+std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1, data::Connection &connection,
+                                         const QString &programDirectory)
+{
+    return loadForm1(form1, form1.pages(), connection, programDirectory);
+}
+
+std::vector<ui::StandardPage *> loadForm1(QWidget &window, std::span<const ui::PageHandles> pages,
+                                         data::Connection &connection, const QString &programDirectory)
 {
     ConnectDatabase(connection, programDirectory);
-    fillPages(form1, connection);
+    return fillPages(window, pages, connection);
 }
 
 } // namespace vantelo::app

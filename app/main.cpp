@@ -1,5 +1,6 @@
 #include "load_step.h"
 
+#include "app/version.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantelo"));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantelo::app::kVersion));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vantelo::app::kApplicationId));
 
     vantelo::ui::Form1 form1;
     vantelo::app::loadForm1(form1);

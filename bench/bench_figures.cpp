@@ -2,7 +2,7 @@
 
 #include "app/load_step.h"
 #include "data/database.h"
-#include "lookup/page_controls.h"
+#include "ui/page_handles.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
@@ -48,7 +48,7 @@ double medianRefillMs(const QString &directory, int runs)
     if (pressures == nullptr || pressures->count() == 0)
         return -1;
     const int entries = pressures->count();
-    return medianMsOf(runs, [&](int i) { lookup::selectEntry(*pressures, i % entries); });
+    return medianMsOf(runs, [&](int i) { ui::selectEntry(*pressures, i % entries); });
 }
 
 double medianClickMs(const QString &directory, int runs)

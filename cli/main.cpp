@@ -4,6 +4,7 @@
 #include "query_request.h"
 
 #include "app/module1.h"
+#include "app/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,7 +40,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantelo-query"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VANTELO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(app::kVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
         return cli::Found;
     }
     if (parser.isSet(version)) {
-        std::printf("vantelo-query %s\n", VANTELO_VERSION);
+        std::printf("vantelo-query %s\n", app::kVersion);
         return cli::Found;
     }
     const std::optional<cli::Format> outputFormat = cli::formatNamed(parser.value(format));

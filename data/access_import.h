@@ -14,9 +14,9 @@ namespace vantelo::data {
 // when the file itself cannot be read.
 //
 // libmdb may crash or hang on a damaged file, and it prints about odd files
-// on standard output and error: the program runs this only in the child of
-// importAccessFileIsolated. The fuzz harness runs it in process, so that the
-// sanitizers see where libmdb fails.
+// on standard output and error: the program runs this only in its import
+// helper (see isolated_import.h). The fuzz harness runs it in process, so
+// that the sanitizers see where libmdb fails.
 bool importAccessFileInProcess(const QString &path, sqlite3 *target, QString *error);
 
 } // namespace vantelo::data

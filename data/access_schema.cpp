@@ -2,6 +2,7 @@
 
 #include "access_values.h"
 #include "key_columns.h"
+#include "sql_identifier.h"
 
 #include <algorithm>
 
@@ -15,14 +16,12 @@ bool hasColumn(const std::vector<AccessColumn> &columns, const QString &name)
                        [&name](const AccessColumn &column) { return column.name == name; });
 }
 
-} // namespace
-
-QString quotedIdentifier(const QString &name)
+QString quoted(const QString &name)
 {
-    QString inner = name;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
+    return QString::fromStdString(quotedIdentifier(name.toStdString()));
 }
+
+} // namespace
 
 QStringList copySchemaStatements(const QString &table, const std::vector<AccessColumn> &columns)
 {
@@ -32,15 +31,15 @@ QStringList copySchemaStatements(const QString &table, const std::vector<AccessC
     QStringList definitions;
     for (const AccessColumn &column : columns) {
         const char *type = column.name == pressure ? "TEXT" : copyColumnType(column.accessType);
-        definitions << (quotedIdentifier(column.name) + QLatin1Char(' ') + QLatin1String(type)).trimmed();
+        definitions << (quoted(column.name) + QLatin1Char(' ') + QLatin1String(type)).trimmed();
     }
     QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)")
-                               .arg(quotedIdentifier(table), definitions.join(QLatin1String(", ")))};
+                               .arg(quoted(table), definitions.join(QLatin1String(", ")))};
     // Both statements of the program look rows up by pressure and diameter.
     if (hasColumn(columns, pressure) && hasColumn(columns, diameter)) {
         statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3, %4)")
-                          .arg(quotedIdentifier(table + QStringLiteral(" by key columns")), quotedIdentifier(table),
-                               quotedIdentifier(pressure), quotedIdentifier(diameter));
+                          .arg(quoted(table + QStringLiteral(" by key columns")), quoted(table),
+                               quoted(pressure), quoted(diameter));
     }
     return statements;
 }
@@ -51,7 +50,7 @@ QString copyInsertStatement(const QString &table, std::size_t columnCount)
     for (std::size_t column = 0; column < columnCount; ++column)
         placeholders << QStringLiteral("?");
     return QStringLiteral("INSERT INTO %1 VALUES (%2)")
-        .arg(quotedIdentifier(table), placeholders.join(QLatin1String(", ")));
+        .arg(quoted(table), placeholders.join(QLatin1String(", ")));
 }
 
 } // namespace vantelo::data

@@ -13,9 +13,6 @@ struct AccessColumn
     int accessType = 0; // one of libmdb's MDB_* column types
 };
 
-// A name as an SQL identifier: in double quotes, inner quotes doubled.
-QString quotedIdentifier(const QString &name);
-
 // The statements that create the in-memory copy of an Access table: the
 // table with its names kept exactly and each column typed for its Access
 // type, the pressure key column always TEXT so that it compares as text,

@@ -19,9 +19,9 @@ namespace vantelo::data {
 // sqlite_file.h for the files beside it) and must pass its integrity check;
 // only its ordinary tables are ever read. A genuine
 // Access file (Jet 3, Jet 4, ACE) is imported into an in-memory SQLite copy
-// when it is opened, by a short-lived child process, so that a crash or a
-// hang in the Access reader only fails the open. Nothing is ever written to
-// the file or beside it.
+// when it is opened, by the helper program beside the program, so that a
+// crash or a hang in the Access reader only fails the open. Nothing is ever
+// written to the file or beside it.
 class Database final
 {
 public:

@@ -22,8 +22,8 @@ public:
     bool atEnd() const;
     void moveNext();
     std::size_t rowCount() const;
-
-    // The column names, each once, in the order the statement delivers them.
+    // The column names, each once in any letter case, in the order the
+    // statement delivers them.
     const std::vector<QString> &columns() const { return m_columns; }
 
     // The value of a column of the current row, by column name in any case.

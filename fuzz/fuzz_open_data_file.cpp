@@ -1,7 +1,7 @@
 // Opens arbitrary bytes as the data file, then sends every page's statements
 // to it and reads every table it holds.
 //
-// The program reads an Access file in a child process, where a crash in
+// The program reads an Access file in its helper program, where a crash in
 // libmdb only fails the open. Here the import runs in this process, so that
 // libFuzzer and the sanitizers see where libmdb fails; its image then takes
 // the same way into a connection as the program's copies do.
@@ -28,20 +28,8 @@ namespace {
 
 std::unique_ptr<data::Database> importInThisProcess(const QString &path)
 {
-    sqlite3 *scratch = nullptr;
-    sqlite3_open(":memory:", &scratch);
-    sqlite3_int64 size = 0;
-    unsigned char *image = data::importAccessFileInProcess(path, scratch, nullptr)
-        ? sqlite3_serialize(scratch, "main", &size, 0)
-        : nullptr;
-    data::EngineBytes copy = size >= 0 ? data::allocateImage(std::uint64_t(size)) : nullptr;
-    if (copy && size > 0)
-        std::memcpy(copy.get(), image, std::size_t(size));
-    sqlite3_free(image);
-    sqlite3_close(scratch);
-    if (!copy)
-        return nullptr;
-    sqlite3 *db = data::openReceivedCopy(std::move(copy), std::uint64_t(size));
+    const std::optional<QByteArray> image = data::accessFileImage(path, nullptr);
+    sqlite3 *db = image ? data::openReceivedCopy(*image) : nullptr;
     return db ? data::Database::adopt(db) : nullptr;
 }
 

@@ -19,13 +19,6 @@ using namespace vantelo;
 
 namespace {
 
-QString tableName(const lookup::FlangeStandard &standard)
-{
-    // "select distinct 公称通径DN from _HG20593 where ..." names the table
-    // after its fourth word.
-    return QString::fromUtf8(standard.diameterStatementHead).split(QLatin1Char(' ')).value(4);
-}
-
 QStringList shownColumns(const lookup::FlangeStandard &standard)
 {
     QStringList columns;
@@ -40,7 +33,7 @@ QStringList shownColumns(const lookup::FlangeStandard &standard)
 
 QByteArray tableStatements(const lookup::FlangeStandard &standard)
 {
-    const QString table = tableName(standard);
+    const QString table = QString::fromUtf8(standard.table);
     const QStringList columns = shownColumns(standard);
     QStringList definitions{QStringLiteral("公称压力PN TEXT"), QStringLiteral("公称通径DN REAL")};
     QStringList values;

@@ -1,24 +1,25 @@
 #pragma once
 
 #include "flange_standard.h"
-#include "page_controls.h"
 
 #include "data/connection.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace vantelo::lookup {
 
-// The reaction to a pick in a page's pressure list: on the American pages the
-// class goes into the pressure-value label as its MPa text; then the diameter
-// list is refilled with the distinct diameters stored for that pressure, in
-// the order the data file delivers them, and its first entry is selected.
-// Every failing step is skipped silently.
-void RefillDiameterList(const FlangeStandard &standard, const PageControls &controls,
-                        const data::Connection &connection);
+// The MPa text of a picked pressure class on the American pages, or
+// std::nullopt on the European pages and for a text that is not one of the
+// page's classes.
+std::optional<QString> classPressure(const FlangeStandard &standard, const QString &classText);
 
-// The pressure text the page's statements use: the pressure list's text, or
-// on the American pages the pressure-value label's caption.
-QString pressureText(const FlangeStandard &standard, const PageControls &controls);
+// The distinct diameters stored for a pressure, as diameter-list entries in
+// the order the data file delivers them. Empty when a step fails: a rejected
+// statement, a missing table, a value that has no text.
+QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
+                            const data::Connection &connection);
 
 } // namespace vantelo::lookup

@@ -1,33 +1,30 @@
 #include "dimension_query.h"
 
-#include "diameter_list.h"
 #include "statements.h"
 
-#include <QComboBox>
+#include "data/value_text.h"
 
 namespace vantelo::lookup {
 
-void DimensionQuery(const FlangeStandard &standard, const PageControls &controls,
-                    const data::Connection &connection)
+std::optional<QueriedRow> DimensionQuery(const FlangeStandard &standard, const QString &pressure,
+                                         const QString &diameter, const data::Connection &connection)
 {
-    const QString diameter = controls.diameterList ? controls.diameterList->currentText() : QString();
-    const std::optional<QString> statement =
-        dimensionStatement(standard, pressureText(standard, controls), diameter);
+    const std::optional<QString> statement = dimensionStatement(standard, pressure, diameter);
     if (!statement)
-        return;
+        return std::nullopt;
     // Only the first row is ever read.
     const std::optional<data::ResultSet> row = connection.execute(*statement, nullptr, 1);
     if (!row || row->atEnd())
-        return;
+        return std::nullopt;
 
-    for (std::size_t i = 0; i < standard.bindings.size() && i < controls.resultLabels.size(); ++i) {
-        Caption *label = controls.resultLabels[i];
-        if (label == nullptr)
-            continue;
-        const std::optional<QString> caption = captionFor(standard.bindings[i], *row);
-        if (caption)
-            label->setCaption(*caption);
+    QueriedRow result;
+    for (const ResultBinding &binding : standard.bindings)
+        result.captions.push_back(captionFor(binding, *row));
+    for (const QString &column : row->columns()) {
+        const std::optional<data::FieldValue> value = row->field(column);
+        result.values.emplace_back(column, value ? data::fieldText(*value).value_or(QString()) : QString());
     }
+    return result;
 }
 
 } // namespace vantelo::lookup

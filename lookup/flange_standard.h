@@ -1,27 +1,30 @@
 #pragma once
 
 #include "result_binding.h"
+#include "standard_record.h"
 
 #include <span>
+#include <vector>
 
 namespace vantelo::lookup {
 
-// One flange standard with everything that serves it on its tab page. The
-// seven pages differ only in these records.
+// One flange standard as the lookups and the page objects use it, made from
+// its record: the names of the controls that serve it, its pressure entries
+// and its result bindings in query order.
 struct FlangeStandard
 {
+    const StandardRecord *record;
     int tab;                        // 1..7
+    const char *table;
     const char *pressureList;       // pressure list control
     const char *diameterList;       // diameter list control
     const char *queryButton;
     const char *pressureValueLabel; // American pages: holds the pressure in MPa; nullptr elsewhere
-    std::span<const char *const> pressureEntries;
-    // Pressure classes of the class table this page translates (a prefix of
-    // the table); 0 on the European pages, which list MPa texts directly.
+    std::vector<const char *> pressureEntries;
+    // Pressure classes this page lists and translates (a prefix of the class
+    // table); 0 on the European pages, which list MPa texts directly.
     int classesTranslated;
-    const char *diameterStatementHead;
-    const char *dimensionStatementHead;
-    std::span<const ResultBinding> bindings;
+    std::vector<ResultBinding> bindings;
 };
 
 // The seven standards, tabs 1 to 7 in order.

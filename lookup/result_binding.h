@@ -1,5 +1,7 @@
 #pragma once
 
+#include "standard_record.h"
+
 #include "data/result_set.h"
 
 #include <QString>
@@ -7,15 +9,6 @@
 #include <optional>
 
 namespace vantelo::lookup {
-
-// The five forms a result label's caption takes.
-enum class CaptionPattern {
-    Plain,        // the value
-    Diameter,     // "Φ" value
-    DiameterPair, // "Φ" series A "(Φ" series B ")"
-    BoltHoles,    // count "-Φ" hole diameter
-    Radius,       // "R" value
-};
 
 // One result label of a page and where its caption comes from.
 struct ResultBinding

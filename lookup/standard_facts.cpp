@@ -1,26 +1,17 @@
 #include "standard_facts.h"
 
-#include "pressure_class_table.h"
+#include "diameter_list.h"
 
 namespace vantelo::lookup {
 
-QString tableName(const FlangeStandard &standard)
-{
-    // The statement heads are the one place that names the table.
-    const QString head = QString::fromUtf8(standard.dimensionStatementHead);
-    const QString from = QStringLiteral(" from ");
-    const qsizetype start = head.indexOf(from);
-    if (start < 0)
-        return QString();
-    return head.mid(start + from.size()).section(QLatin1Char(' '), 0, 0);
-}
-
 QString standardName(const FlangeStandard &standard)
 {
-    QString name = tableName(standard);
-    if (name.startsWith(QLatin1Char('_')))
-        name.remove(0, 1);
-    return name;
+    return QString::fromUtf8(standard.record->caption);
+}
+
+QString tableName(const FlangeStandard &standard)
+{
+    return QString::fromUtf8(standard.table);
 }
 
 bool isAmerican(const FlangeStandard &standard)
@@ -33,12 +24,7 @@ std::vector<PressureEntry> pressureEntries(const FlangeStandard &standard)
     std::vector<PressureEntry> entries;
     for (const char *entry : standard.pressureEntries) {
         const QString listed = QString::fromLatin1(entry);
-        if (!isAmerican(standard)) {
-            entries.push_back({listed, listed});
-            continue;
-        }
-        if (const std::optional<QString> mpa = PressureClassTable(listed, standard.classesTranslated))
-            entries.push_back({listed, *mpa});
+        entries.push_back({listed, classPressure(standard, listed).value_or(listed)});
     }
     return entries;
 }

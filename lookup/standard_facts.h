@@ -11,11 +11,9 @@ namespace vantelo::lookup {
 // What the front ends beyond the window (identify, the command line) read of
 // a standard's record.
 
-// The data-file table the page's statements read, e.g. "_HG20618".
-QString tableName(const FlangeStandard &standard);
-
-// The standard's name as its tab shows it, e.g. "HG20618".
+// The standard's name as its tab shows it ("HG20618") and its table ("_HG20618").
 QString standardName(const FlangeStandard &standard);
+QString tableName(const FlangeStandard &standard);
 
 // The American pages list pressure classes; the European ones MPa texts.
 bool isAmerican(const FlangeStandard &standard);

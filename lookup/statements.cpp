@@ -1,5 +1,7 @@
 #include "statements.h"
 
+#include "data/key_columns.h"
+
 #include <QRegularExpression>
 
 namespace vantelo::lookup {
@@ -19,13 +21,23 @@ bool isPlainDecimal(const QString &diameter)
     return plainDecimal.match(diameter).hasMatch();
 }
 
+const QString Diameter = QString::fromUtf8(data::DiameterColumn);
+
+// " from <table> where <pressure column>='": what both statements share.
+QString fromTableAtPressure(const FlangeStandard &standard)
+{
+    return QStringLiteral(" from ") + QString::fromUtf8(standard.table) + QStringLiteral(" where ")
+        + QString::fromUtf8(data::PressureColumn) + QStringLiteral("='");
+}
+
 } // namespace
 
 std::optional<QString> diameterStatement(const FlangeStandard &standard, const QString &pressure)
 {
     if (!isSafePressure(pressure))
         return std::nullopt;
-    return QString::fromUtf8(standard.diameterStatementHead) + pressure + QLatin1Char('\'');
+    return QStringLiteral("select distinct ") + Diameter + fromTableAtPressure(standard) + pressure
+        + QLatin1Char('\'');
 }
 
 std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
@@ -33,8 +45,8 @@ std::optional<QString> dimensionStatement(const FlangeStandard &standard, const 
 {
     if (!isSafePressure(pressure) || !isPlainDecimal(diameter))
         return std::nullopt;
-    return QString::fromUtf8(standard.dimensionStatementHead) + pressure
-        + QStringLiteral("' and 公称通径DN=") + diameter;
+    return QStringLiteral("select *") + fromTableAtPressure(standard) + pressure + QStringLiteral("' and ")
+        + Diameter + QLatin1Char('=') + diameter;
 }
 
 } // namespace vantelo::lookup

@@ -8,7 +8,8 @@
 
 namespace vantelo::lookup {
 
-// The two statements are the page's head literal followed by the list texts.
+// The two statements are a head naming the page's table followed by the list
+// texts.
 // Texts are spliced in as they are, except that a text which would change the
 // statement's meaning gives no statement at all (std::nullopt), which the
 // caller treats exactly as a statement the database rejected: a pressure

@@ -1,5 +1,7 @@
 #include "data_file_writer.h"
 
+#include "data/sql_identifier.h"
+
 #include <sqlite3.h>
 
 #include <variant>
@@ -7,11 +9,6 @@
 namespace vantelo::data::builder {
 
 namespace {
-
-std::string sqlIdentifier(std::string_view identifier)
-{
-    return '"' + std::string(identifier) + '"';
-}
 
 const char *declaredType(ColumnKind kind)
 {
@@ -57,7 +54,7 @@ public:
     bool insertRows(const SourceTable &table)
     {
         const TableLayout &layout = *table.layout;
-        std::string sql = "INSERT INTO " + sqlIdentifier(layout.name) + " VALUES (";
+        std::string sql = "INSERT INTO " + quotedIdentifier(layout.name) + " VALUES (";
         for (std::size_t i = 0; i < layout.columns.size(); ++i)
             sql += i ? ", ?" : "?";
         sql += ')';
@@ -144,13 +141,13 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const
     file.exec("BEGIN");
     for (const SourceTable &table : tables) {
         const TableLayout &layout = *table.layout;
-        std::string create = "CREATE TABLE " + sqlIdentifier(layout.name) + " (";
+        std::string create = "CREATE TABLE " + quotedIdentifier(layout.name) + " (";
         for (std::size_t i = 0; i < layout.columns.size(); ++i)
-            create += (i ? ", " : "") + sqlIdentifier(layout.columns[i].name) + ' ' + declaredType(layout.columns[i].kind);
+            create += (i ? ", " : "") + quotedIdentifier(layout.columns[i].name) + ' ' + declaredType(layout.columns[i].kind);
         file.exec(create + ')');
         file.insertRows(table);
-        file.exec("CREATE UNIQUE INDEX " + sqlIdentifier(layout.name + "_PN_DN") + " ON " + sqlIdentifier(layout.name) + " (" +
-                  sqlIdentifier(column::Pressure) + ", " + sqlIdentifier(column::Diameter) + ')');
+        file.exec("CREATE UNIQUE INDEX " + quotedIdentifier(layout.name + "_PN_DN") + " ON " + quotedIdentifier(layout.name) + " (" +
+                  quotedIdentifier(column::Pressure) + ", " + quotedIdentifier(column::Diameter) + ')');
     }
     writeProvenance(file, provenance);
     file.exec("COMMIT");

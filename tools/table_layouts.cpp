@@ -1,74 +1,96 @@
 #include "table_layouts.h"
 
+#include "lookup/standards.h"
+
 #include <algorithm>
 
 namespace vantelo::data::builder {
 
 namespace {
 
-const std::vector<std::string> kEuropeanPl{"0.25", "0.6", "1.0", "1.6", "2.5"};
-const std::vector<std::string> kEuropeanSo{"0.6", "1.0", "1.6", "2.5", "4.0"};
-const std::vector<std::string> kEuropeanWn{"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
-const std::vector<std::string> kEuropeanIf{"0.6", "1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
-const std::vector<std::string> kAmericanSo{"2.0", "5.0", "11.0", "15.0", "26.0"};
-const std::vector<std::string> kAmericanWnIf{"2.0", "5.0", "11.0", "15.0", "26.0", "42.0"};
+// The MPa texts a table stores: the European pages list them, the American
+// pages query their classes by them.
+std::vector<std::string> storedPressures(const lookup::StandardRecord &record)
+{
+    if (record.classesListed == 0)
+        return {record.mpaEntries.begin(), record.mpaEntries.end()};
+    std::vector<std::string> pressures;
+    for (int i = 0; i < record.classesListed; ++i)
+        pressures.emplace_back(lookup::PressureClasses[i].mpa);
+    return pressures;
+}
 
-// Key columns first, then the dimensions in the order the table lists them.
-std::vector<ColumnLayout> columnsOf(std::initializer_list<const char *> dimensions)
+// Key columns first, then the columns the page's result labels read, in the
+// order the query fills the labels.
+std::vector<ColumnLayout> storedColumns(const lookup::StandardRecord &record)
 {
     std::vector<ColumnLayout> columns{{std::string(column::Pressure), ColumnKind::Pressure},
                                       {std::string(column::Diameter), ColumnKind::Diameter}};
-    for (const char *name : dimensions)
-        columns.push_back({name, name == column::BoltCountN ? ColumnKind::Count : ColumnKind::Length});
+    for (int place = 0; const lookup::ControlRow *row = lookup::resultAt(record, place); ++place) {
+        for (const char *name : {row->source.firstColumn, row->source.secondColumn}) {
+            if (name != nullptr)
+                columns.push_back({name, name == column::BoltCountN ? ColumnKind::Count : ColumnKind::Length});
+        }
+    }
     return columns;
+}
+
+// What a standard's record says of its table; the column roles are added
+// below.
+TableLayout layoutOf(const lookup::StandardRecord &record)
+{
+    TableLayout layout;
+    layout.name = record.table;
+    layout.system = record.classesListed > 0 ? FlangeSystem::American : FlangeSystem::European;
+    layout.offeredPressures = storedPressures(record);
+    layout.columns = storedColumns(record);
+    layout.hasHeight = layout.columnIndex(column::HeightH) >= 0;
+    return layout;
 }
 
 std::vector<TableLayout> makeLayouts()
 {
     std::vector<TableLayout> layouts;
+    for (const lookup::StandardRecord &record : lookup::StandardRecords)
+        layouts.push_back(layoutOf(record));
+    const auto roles = [&layouts](std::string_view table) -> TableLayout & {
+        return *std::find_if(layouts.begin(), layouts.end(), [&](const TableLayout &l) { return l.name == table; });
+    };
 
-    layouts.push_back({"_HG20593", FlangeSystem::European, kEuropeanPl,
-                       columnsOf({"管子外径A1A", "管子外径A1B", "螺栓孔数量n", "螺栓孔直径L", "法兰内径B1A",
-                                  "法兰内径B1B", "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "坡口宽度b"}),
-                       {"法兰内径B1A", "法兰内径B1B"}, {}, {"管子外径A1A"}, {"管子外径A1B"}, false});
-    layouts.back().pipeFits = {{"管子外径A1A", "法兰内径B1A", ""}, {"管子外径A1B", "法兰内径B1B", ""}};
+    TableLayout &pl = roles("_HG20593");
+    pl.bores = {"法兰内径B1A", "法兰内径B1B"};
+    pl.pipeSeriesA = {"管子外径A1A"};
+    pl.pipeSeriesB = {"管子外径A1B"};
+    pl.pipeFits = {{"管子外径A1A", "法兰内径B1A", ""}, {"管子外径A1B", "法兰内径B1B", ""}};
 
-    layouts.push_back({"_HG20594", FlangeSystem::European, kEuropeanSo,
-                       columnsOf({"钢管外径A1A", "钢管外径A1B", "螺栓孔数量n", "螺栓孔直径L", "法兰内径B1A",
-                                  "法兰内径B1B", "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "法兰高度H", "坡口宽度b",
-                                  "法兰颈N-A", "法兰颈N-B", "法兰颈R"}),
-                       {"法兰内径B1A", "法兰内径B1B"},
-                       {{"法兰颈N-A", "法兰内径B1A"}, {"法兰颈N-B", "法兰内径B1B"}},
-                       {"钢管外径A1A"}, {"钢管外径A1B"}, true});
-    layouts.back().pipeFits = {{"钢管外径A1A", "法兰内径B1A", "法兰颈N-A"}, {"钢管外径A1B", "法兰内径B1B", "法兰颈N-B"}};
+    TableLayout &so = roles("_HG20594");
+    so.bores = {"法兰内径B1A", "法兰内径B1B"};
+    so.hubs = {{"法兰颈N-A", "法兰内径B1A"}, {"法兰颈N-B", "法兰内径B1B"}};
+    so.pipeSeriesA = {"钢管外径A1A"};
+    so.pipeSeriesB = {"钢管外径A1B"};
+    so.pipeFits = {{"钢管外径A1A", "法兰内径B1A", "法兰颈N-A"}, {"钢管外径A1B", "法兰内径B1B", "法兰颈N-B"}};
 
-    layouts.push_back({"_HG20595", FlangeSystem::European, kEuropeanWn,
-                       columnsOf({"法兰颈N-A", "法兰颈N-B", "钢管外径A1A", "钢管外径A1B", "螺栓孔数量n", "螺栓孔直径L",
-                                  "螺孔中圆直径K", "法兰外径D", "法兰厚度C", "法兰高度H", "法兰颈H1", "法兰颈R",
-                                  "法兰颈S"}),
-                       {}, {{"法兰颈N-A", ""}, {"法兰颈N-B", ""}}, {"钢管外径A1A"}, {"钢管外径A1B"}, true});
-    layouts.back().pipeFits = {{"钢管外径A1A", "", "法兰颈N-A"}, {"钢管外径A1B", "", "法兰颈N-B"}};
+    TableLayout &wn = roles("_HG20595");
+    wn.hubs = {{"法兰颈N-A", ""}, {"法兰颈N-B", ""}};
+    wn.pipeSeriesA = {"钢管外径A1A"};
+    wn.pipeSeriesB = {"钢管外径A1B"};
+    wn.pipeFits = {{"钢管外径A1A", "", "法兰颈N-A"}, {"钢管外径A1B", "", "法兰颈N-B"}};
 
-    layouts.push_back({"_HG20596", FlangeSystem::European, kEuropeanIf,
-                       columnsOf({"法兰颈N", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n", "螺栓孔直径L", "法兰颈S0",
-                                  "法兰颈S1", "法兰厚度C", "法兰颈R"}),
-                       {}, {{"法兰颈N", ""}}, {}, {}, false});
+    roles("_HG20596").hubs = {{"法兰颈N", ""}};
 
-    layouts.push_back({"_HG20616", FlangeSystem::American, kAmericanSo,
-                       columnsOf({"法兰颈N", "法兰内径B", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n", "螺栓孔直径L",
-                                  "法兰厚度C", "法兰高度H"}),
-                       {"法兰内径B"}, {{"法兰颈N", "法兰内径B"}}, {}, {}, true});
+    TableLayout &americanSo = roles("_HG20616");
+    americanSo.bores = {"法兰内径B"};
+    americanSo.hubs = {{"法兰颈N", "法兰内径B"}};
 
-    layouts.push_back({"_HG20617", FlangeSystem::American, kAmericanWnIf,
-                       columnsOf({"法兰颈N", "钢管外径A", "法兰内径B-注", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n",
-                                  "螺栓孔直径L", "法兰厚度C", "法兰高度H"}),
-                       {"法兰内径B-注"}, {{"法兰颈N", "法兰内径B-注"}}, {"钢管外径A"}, {}, true});
-    layouts.back().pipeFits = {{"钢管外径A", "", "法兰颈N"}};
+    TableLayout &americanWn = roles("_HG20617");
+    americanWn.bores = {"法兰内径B-注"};
+    americanWn.hubs = {{"法兰颈N", "法兰内径B-注"}};
+    americanWn.pipeSeriesA = {"钢管外径A"};
+    americanWn.pipeFits = {{"钢管外径A", "", "法兰颈N"}};
 
-    layouts.push_back({"_HG20618", FlangeSystem::American, kAmericanWnIf,
-                       columnsOf({"法兰颈N", "法兰内径B", "螺孔中圆直径K", "法兰外径D", "螺栓孔数量n", "螺栓孔直径L",
-                                  "颈部最小壁厚S", "法兰厚度C"}),
-                       {"法兰内径B"}, {{"法兰颈N", "法兰内径B"}}, {}, {}, false});
+    TableLayout &americanIf = roles("_HG20618");
+    americanIf.bores = {"法兰内径B"};
+    americanIf.hubs = {{"法兰颈N", "法兰内径B"}};
     return layouts;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/key_columns.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,7 +44,8 @@ struct PipeFit
 };
 
 // One table of the data file: its columns in shipping order and the roles of
-// the columns that the consistency rules compare.
+// the columns that the consistency rules compare. Name, pressures and
+// columns come from the standard's record, which the program reads too.
 struct TableLayout
 {
     std::string name;
@@ -61,8 +64,8 @@ struct TableLayout
 };
 
 namespace column {
-inline constexpr std::string_view Pressure = "公称压力PN";
-inline constexpr std::string_view Diameter = "公称通径DN";
+inline constexpr std::string_view Pressure = data::PressureColumn;
+inline constexpr std::string_view Diameter = data::DiameterColumn;
 inline constexpr std::string_view OutsideD = "法兰外径D";
 inline constexpr std::string_view BoltCircleK = "螺孔中圆直径K";
 inline constexpr std::string_view BoltCountN = "螺栓孔数量n";

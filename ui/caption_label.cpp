@@ -1,7 +1,5 @@
 #include "ui/caption_label.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 namespace vantelo::ui {
@@ -69,18 +67,6 @@ QRect CaptionLabel::anchoredGeometry(QSize size) const
     else if (alignment() & Qt::AlignHCenter)
         left = floorHalf(2 * design.left() + design.width() - size.width()); // from twice the centre
     return {QPoint(left, design.top()), size};
-}
-
-void CaptionLabel::paintEvent(QPaintEvent *)
-{
-    // Drawn here rather than by QLabel so that '&' stays a plain character and
-    // no style margin or indent moves the text off its design position.
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    int flags = int(alignment());
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
-    painter.drawText(rect(), flags, text());
 }
 
 } // namespace vantelo::ui

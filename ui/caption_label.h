@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/caption.h"
+#include "ui/caption.h"
 
 #include <QLabel>
 
@@ -12,7 +12,7 @@ namespace vantelo::ui {
 // point of its design box fixed: the left edge when left-aligned, the right
 // edge when right-aligned, the centre when centred. Text always starts at the
 // top, with no margin, indent or access key.
-class CaptionLabel final : public QLabel, public vantelo::lookup::Caption
+class CaptionLabel final : public QLabel, public Caption
 {
     Q_OBJECT
 
@@ -27,9 +27,6 @@ public:
 
     Sizing sizing() const { return m_sizing; }
     QRect designGeometry() const { return m_designGeometry; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     QSize captionSize() const;

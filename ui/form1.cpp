@@ -7,6 +7,8 @@
 #include "ui/tab_strip.h"
 #include "ui/window_fonts.h"
 
+#include <QtGlobal>
+
 namespace vantelo::ui {
 namespace {
 
@@ -33,12 +35,22 @@ Form1::Form1(QWidget *parent)
     // Focus runs from the tab strip through each page's lists and button, in
     // tab order; controls of hidden pages are skipped by Qt.
     QWidget *previous = m_tabs->tabStrip();
-    for (const TabPageSpec &tab : tabPages()) {
-        QWidget *page = m_tabs->addTab(QString::fromUtf8(tab.caption));
-        for (QWidget *stop : buildPage(page, tab.controls)) {
+    const std::span<const lookup::FlangeStandard> standards = lookup::flangeStandards();
+    for (std::size_t i = 0; i < tabPages().size(); ++i) {
+        const TabPageSpec &tab = tabPages()[i];
+        const lookup::FlangeStandard *standard = i < standards.size() ? &standards[i] : nullptr;
+        BuiltPage built = buildPage(m_tabs->addTab(QString::fromUtf8(tab.caption)), tab.controls, standard);
+        for (QWidget *stop : built.focusOrder) {
             setTabOrder(previous, stop);
             previous = stop;
         }
+        if (standard == nullptr)
+            continue;
+        // A standard naming a control its page lacks is a fault of the program.
+        if (!built.handles.unbound.isEmpty())
+            qCritical("page %s lacks %s", tab.caption, qPrintable(built.handles.unbound.join(u' ')));
+        Q_ASSERT(built.handles.unbound.isEmpty());
+        m_pages.push_back(std::move(built.handles));
     }
     m_tabs->setCurrentTab(kOpeningTab);
 }

@@ -2,8 +2,10 @@
 
 #include "ui/caption_label.h"
 #include "ui/line_control.h"
+#include "ui/picture_control.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QPushButton>
 
 #include <algorithm>
@@ -75,9 +77,8 @@ QWidget *makeLine(const ControlRow &row, QWidget *page)
 
 QWidget *makePicture(const ControlRow &row, QWidget *page)
 {
-    const PictureSource &source = row.picture;
-    auto *picture = new PictureControl(QString::fromUtf8(source.resource),
-                                       QSize(source.storedWidth, source.storedHeight), source.fit, page);
+    const auto fit = row.fit == PictureFit::Natural ? PictureControl::Fit::Natural : PictureControl::Fit::Stretched;
+    auto *picture = new PictureControl(QString::fromUtf8(row.text), fit, page);
     picture->setFocusPolicy(Qt::NoFocus);
     picture->setGeometry(pixelRect(row.rect));
     return picture;
@@ -106,10 +107,36 @@ int focusRank(ControlRole role)
     }
 }
 
+// The control a standard names, of the type its role needs; a name the page
+// does not hold, or holds as another kind of control, is listed as unbound.
+template <typename Control>
+Control *bound(const QHash<QString, QWidget *> &made, const char *name, QStringList &unbound)
+{
+    auto *control = dynamic_cast<Control *>(made.value(QString::fromLatin1(name)));
+    if (control == nullptr)
+        unbound << QString::fromLatin1(name);
+    return control;
+}
+
+PageHandles bindPage(const lookup::FlangeStandard &standard, const QHash<QString, QWidget *> &made)
+{
+    PageHandles handles;
+    handles.standard = &standard;
+    handles.pressureList = bound<QComboBox>(made, standard.pressureList, handles.unbound);
+    handles.diameterList = bound<QComboBox>(made, standard.diameterList, handles.unbound);
+    handles.queryButton = bound<QAbstractButton>(made, standard.queryButton, handles.unbound);
+    if (standard.pressureValueLabel != nullptr)
+        handles.pressureValueLabel = bound<Caption>(made, standard.pressureValueLabel, handles.unbound);
+    for (const lookup::ResultBinding &binding : standard.bindings)
+        handles.resultLabels.push_back(bound<Caption>(made, binding.label, handles.unbound));
+    return handles;
+}
+
 } // namespace
 
-QList<QWidget *> buildPage(QWidget *page, std::span<const ControlRow> controls)
+BuiltPage buildPage(QWidget *page, std::span<const ControlRow> controls, const lookup::FlangeStandard *standard)
 {
+    QHash<QString, QWidget *> made;
     QList<std::pair<int, QWidget *>> stops;
     // Later siblings stack above earlier ones, so the bottom row is made first.
     for (const ControlRow &row : controls | std::views::reverse) {
@@ -117,14 +144,17 @@ QList<QWidget *> buildPage(QWidget *page, std::span<const ControlRow> controls)
         if (control == nullptr)
             continue;
         control->setObjectName(QString::fromUtf8(row.name));
+        made.insert(control->objectName(), control);
         if (const int rank = focusRank(row.role); rank >= 0)
             stops.append({rank, control});
     }
     std::ranges::stable_sort(stops, {}, &std::pair<int, QWidget *>::first);
-    QList<QWidget *> order;
+    BuiltPage built;
     for (const auto &stop : stops)
-        order.append(stop.second);
-    return order;
+        built.focusOrder.append(stop.second);
+    if (standard != nullptr)
+        built.handles = bindPage(*standard, made);
+    return built;
 }
 
 } // namespace vantelo::ui

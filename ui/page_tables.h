@@ -14,16 +14,7 @@ struct TabPageSpec
     std::span<const ControlRow> controls;
 };
 
-// The eight tabs, in order.
+// The eight tabs, in order: the seven standards' pages and the empty tab.
 std::span<const TabPageSpec> tabPages();
-
-// One table per standard's page.
-std::span<const ControlRow> hg20593Page();
-std::span<const ControlRow> hg20594Page();
-std::span<const ControlRow> hg20595Page();
-std::span<const ControlRow> hg20596Page();
-std::span<const ControlRow> hg20616Page();
-std::span<const ControlRow> hg20617Page();
-std::span<const ControlRow> hg20618Page();
 
 } // namespace vantelo::ui

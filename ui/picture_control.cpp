@@ -6,10 +6,9 @@
 
 namespace vantelo::ui {
 
-PictureControl::PictureControl(const QString &resourcePath, QSize storedSize, Fit fit, QWidget *parent)
+PictureControl::PictureControl(const QString &resourcePath, Fit fit, QWidget *parent)
     : QWidget(parent)
     , m_resourcePath(resourcePath)
-    , m_storedSize(storedSize)
     , m_fit(fit)
     , m_renderer(new QSvgRenderer(this))
 {
@@ -17,7 +16,8 @@ PictureControl::PictureControl(const QString &resourcePath, QSize storedSize, Fi
     // picture simply leaves the control blank.
     if (QFileInfo::exists(resourcePath))
         m_renderer->load(resourcePath);
-    // The stored size, not the SVG's own, decides the scale, and a stretched
+    m_storedSize = m_renderer->defaultSize();
+    // The stored size decides the scale, and a stretched
     // picture gives up its aspect ratio to fill the control.
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
     if (m_fit == Fit::Natural && m_storedSize.isValid())

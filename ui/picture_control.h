@@ -9,7 +9,7 @@ class QSvgRenderer;
 namespace vantelo::ui {
 
 // An image control showing one of the flange drawings, an SVG resource drawn
-// at its stored pixel size. Stretched: scaled to fill the control, in x and y
+// at its stored pixel size, the size the SVG states. Stretched: scaled to fill the control, in x and y
 // independently. Natural: the control takes the stored size and shows the
 // picture unscaled. Being vector art it stays crisp at any device pixel ratio.
 class PictureControl final : public QWidget
@@ -19,7 +19,7 @@ class PictureControl final : public QWidget
 public:
     enum class Fit { Stretched, Natural };
 
-    PictureControl(const QString &resourcePath, QSize storedSize, Fit fit, QWidget *parent = nullptr);
+    PictureControl(const QString &resourcePath, Fit fit, QWidget *parent = nullptr);
 
     QSize storedSize() const { return m_storedSize; }
     Fit fit() const { return m_fit; }

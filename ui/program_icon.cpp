@@ -7,7 +7,9 @@
 namespace vantelo::ui {
 namespace {
 
-// Rendered here rather than through an icon-engine plugin, which may be absent.
+// Rendered here rather than through Qt's SVG icon engine: that engine keeps
+// one SVG per mode and state, so the 16-px artwork would give way to the
+// 32-px one, and it reports no sizes.
 QPixmap renderIcon(const QString &resource, int size)
 {
     QPixmap pixmap(size, size);

@@ -1,5 +1,7 @@
 #include "ui/page_tables.h"
 
+#include "lookup/standards.h"
+
 #include <array>
 
 namespace vantelo::ui {
@@ -8,16 +10,13 @@ std::span<const TabPageSpec> tabPages()
 {
     // Tabs 1-4 are the European system, 5-7 the American one; the eighth tab
     // keeps its default caption and stays empty.
-    static const std::array<TabPageSpec, 8> tabs{{
-        {"HG20593", hg20593Page()},
-        {"HG20594", hg20594Page()},
-        {"HG20595", hg20595Page()},
-        {"HG20596", hg20596Page()},
-        {"HG20616", hg20616Page()},
-        {"HG20617", hg20617Page()},
-        {"HG20618", hg20618Page()},
-        {"Tab 7", {}},
-    }};
+    static const std::array<TabPageSpec, 8> tabs = [] {
+        std::array<TabPageSpec, 8> made{};
+        for (std::size_t i = 0; i < lookup::StandardRecords.size(); ++i)
+            made[i] = {lookup::StandardRecords[i].caption, lookup::StandardRecords[i].page};
+        made[7] = {"Tab 7", {}};
+        return made;
+    }();
     return tabs;
 }
 

@@ -3,7 +3,7 @@
 // picked and queried. The dialog is saved as a picture for review.
 
 #include "app/load_step.h"
-#include "lookup/caption.h"
+#include "ui/caption.h"
 #include "ui/form1.h"
 #include "ui/tab_control.h"
 
@@ -107,7 +107,7 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
         if (auto *list = form1.findChild<QComboBox *>(name))
             QCOMPARE(list->currentText(), text);
         else
-            QCOMPARE(lookup::findCaption(&form1, name)->caption(), text);
+            QCOMPARE(ui::findCaption(&form1, name)->caption(), text);
     }
 }
 

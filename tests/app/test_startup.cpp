@@ -3,8 +3,8 @@
 
 #include "app/load_step.h"
 #include "app/module1.h"
-#include "lookup/caption.h"
-#include "lookup/page_controls.h"
+#include "ui/caption.h"
+#include "ui/page_handles.h"
 #include "ui/form1.h"
 
 #include <QComboBox>
@@ -15,7 +15,7 @@
 
 using namespace vantelo;
 
-class StartupTest final : public QObject
+class TestStartup final : public QObject
 {
     Q_OBJECT
 
@@ -29,13 +29,13 @@ private slots:
     void missingFileStillFillsPressureLists();
 };
 
-void StartupTest::connectionStringNamesTheProgramDirectory()
+void TestStartup::connectionStringNamesTheProgramDirectory()
 {
     QCOMPARE(app::connectionStringFor(QStringLiteral("/opt/vantelo")),
              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vantelo/FLDATA.mdb"));
 }
 
-void StartupTest::missingFileFailsTheOpenQuietly()
+void TestStartup::missingFileFailsTheOpenQuietly()
 {
     QTemporaryDir dir;
     data::Connection connection;
@@ -44,7 +44,7 @@ void StartupTest::missingFileFailsTheOpenQuietly()
     QVERIFY(!connection.execute(QStringLiteral("select 1")).has_value());
 }
 
-void StartupTest::dataFileInWorkingDirectoryIsNotUsed()
+void TestStartup::dataFileInWorkingDirectoryIsNotUsed()
 {
     const QString shipped = qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/FLDATA.mdb");
     if (!QFile::exists(shipped))
@@ -65,7 +65,7 @@ void StartupTest::dataFileInWorkingDirectoryIsNotUsed()
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QCoreApplication::applicationDirPath()));
 }
 
-void StartupTest::shippedFileFillsEveryList_data()
+void TestStartup::shippedFileFillsEveryList_data()
 {
     QTest::addColumn<QString>("diameterList");
     QTest::addColumn<QString>("firstDiameter");
@@ -83,7 +83,7 @@ void StartupTest::shippedFileFillsEveryList_data()
     QTest::newRow("HG20618 150#") << "Combo14" << "15" << "";
 }
 
-void StartupTest::shippedFileFillsEveryList()
+void TestStartup::shippedFileFillsEveryList()
 {
     QFETCH(QString, diameterList);
     QFETCH(QString, firstDiameter);
@@ -100,26 +100,26 @@ void StartupTest::shippedFileFillsEveryList()
     if (!pressure.isEmpty()) {
         // The pressure list is the one before its diameter list.
         auto *pressures = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(diameterList.mid(5).toInt() - 1));
-        QVERIFY(lookup::selectEntry(*pressures, pressures->findText(pressure)));
+        QVERIFY(ui::selectEntry(*pressures, pressures->findText(pressure)));
     }
     QVERIFY(list->count() > 1);
     QCOMPARE(list->currentIndex(), 0);
     QCOMPARE(list->currentText(), firstDiameter);
 }
 
-void StartupTest::pressureValueLabelsReadTwo()
+void TestStartup::pressureValueLabelsReadTwo()
 {
     QTemporaryDir dir;
     data::Connection connection;
     ui::Form1 form1;
     for (const char *name : {"Label58", "Label66", "Label76"})
-        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QString::fromLatin1(name));
+        QCOMPARE(ui::findCaption(&form1, QString::fromLatin1(name))->caption(), QString::fromLatin1(name));
     app::loadForm1(form1, connection, dir.path());
     for (const char *name : {"Label58", "Label66", "Label76"})
-        QCOMPARE(lookup::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
+        QCOMPARE(ui::findCaption(&form1, QString::fromLatin1(name))->caption(), QStringLiteral("2.0"));
 }
 
-void StartupTest::missingFileStillFillsPressureLists()
+void TestStartup::missingFileStillFillsPressureLists()
 {
     QTemporaryDir dir;
     data::Connection connection;
@@ -136,5 +136,5 @@ void StartupTest::missingFileStillFillsPressureLists()
     }
 }
 
-QTEST_MAIN(StartupTest)
+QTEST_MAIN(TestStartup)
 #include "test_startup.moc"

@@ -4,8 +4,8 @@
 // page is saved as a picture for review.
 
 #include "app/load_step.h"
-#include "lookup/caption.h"
-#include "lookup/page_controls.h"
+#include "ui/caption.h"
+#include "ui/page_handles.h"
 #include "ui/form1.h"
 #include "ui/tab_control.h"
 
@@ -21,7 +21,7 @@ using namespace vantelo;
 
 using Captions = QList<QPair<QString, QString>>;
 
-class WindowQueriesTest final : public QObject
+class TestWindowQueries final : public QObject
 {
     Q_OBJECT
 
@@ -34,14 +34,14 @@ private:
     QString m_programDir;
 };
 
-void WindowQueriesTest::initTestCase()
+void TestWindowQueries::initTestCase()
 {
     m_programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
     if (!QFile::exists(m_programDir + QStringLiteral("/FLDATA.mdb")))
         QSKIP("the shipped data file has not been built");
 }
 
-void WindowQueriesTest::queryShowsPublishedDimensions_data()
+void TestWindowQueries::queryShowsPublishedDimensions_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("pressure");
@@ -101,7 +101,7 @@ bool copyWithoutProvenance(const QString &shipped, const QString &copy)
 
 } // namespace
 
-void WindowQueriesTest::queryShowsPublishedDimensions()
+void TestWindowQueries::queryShowsPublishedDimensions()
 {
     QFETCH(int, tab);
     QFETCH(QString, pressure);
@@ -123,19 +123,19 @@ void WindowQueriesTest::queryShowsPublishedDimensions()
     auto *pressures = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab - 1));
     auto *diameters = form1.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(2 * tab));
     QVERIFY(pressures->isVisible());
-    QVERIFY(lookup::selectEntry(*pressures, pressures->findText(pressure)));
+    QVERIFY(ui::selectEntry(*pressures, pressures->findText(pressure)));
     const int diameterIndex = diameters->findText(diameter);
     QVERIFY2(diameterIndex >= 0, "the diameter is listed for the pressure");
     diameters->setCurrentIndex(diameterIndex);
     QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command%1").arg(tab)), Qt::LeftButton);
 
     for (const auto &[label, caption] : expected)
-        QCOMPARE(lookup::findCaption(&form1, label)->caption(), caption);
+        QCOMPARE(ui::findCaption(&form1, label)->caption(), caption);
 
     const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
     if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
         QVERIFY(form1.grab().save(artifacts + QStringLiteral("/page%1-query.png").arg(tab)));
 }
 
-QTEST_MAIN(WindowQueriesTest)
+QTEST_MAIN(TestWindowQueries)
 #include "test_window_queries.moc"

@@ -35,12 +35,12 @@ QImage shownOnPage(int tab, int ratio, QSizeF *scale)
     for (const vantelo::ui::ControlRow &row : vantelo::ui::tabPages()[tab - 1].controls) {
         if (row.kind != vantelo::ui::ControlKind::Picture)
             continue;
-        vantelo::ui::PictureControl control(QString::fromUtf8(row.picture.resource),
-                                            QSize(row.picture.storedWidth, row.picture.storedHeight),
-                                            row.picture.fit);
+        using Fit = vantelo::ui::PictureControl::Fit;
+        vantelo::ui::PictureControl control(QString::fromUtf8(row.text),
+                                            row.fit == vantelo::ui::PictureFit::Natural ? Fit::Natural : Fit::Stretched);
         control.resize(vantelo::ui::twipsToPixels(row.rect.width), vantelo::ui::twipsToPixels(row.rect.height));
-        *scale = QSizeF(double(control.width()) / row.picture.storedWidth,
-                        double(control.height()) / row.picture.storedHeight);
+        *scale = QSizeF(double(control.width()) / control.storedSize().width(),
+                        double(control.height()) / control.storedSize().height());
         QImage image(control.size() * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);

@@ -7,7 +7,7 @@
 
 #include "app/load_step.h"
 #include "data/connection.h"
-#include "lookup/page_controls.h"
+#include "ui/page_handles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -132,7 +132,7 @@ QByteArray fixture(const char *name)
 
 } // namespace
 
-class HostileDataFilesTest final : public QObject
+class TestHostileDataFiles final : public QObject
 {
     Q_OBJECT
 
@@ -153,13 +153,13 @@ private:
     void exercise(test::FakeForm &form, data::Connection &connection, const QString &directory);
 };
 
-void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
+void TestHostileDataFiles::exercise(test::FakeForm &form, data::Connection &connection, const QString &directory)
 {
     // The window is up with its lists filled within a second, a pick or a
     // click answers within half a second, and the process stays under 512 MiB.
     QElapsedTimer clock;
     clock.start();
-    app::loadForm1(form, connection, directory);
+    app::loadForm1(form, form.pages(), connection, directory);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("loaded in %1 ms").arg(clock.elapsed())));
     const auto answers = [&clock](const std::function<void()> &reaction) {
         clock.restart();
@@ -170,10 +170,10 @@ void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &conn
         QComboBox *pressures = form.list(QStringLiteral("Combo%1").arg(list).toLatin1().constData());
         QPushButton *query = form.button(QStringLiteral("Command%1").arg((list + 1) / 2).toLatin1().constData());
         for (int i = 0; i < pressures->count(); ++i) {
-            answers([&] { lookup::selectEntry(*pressures, i); });
+            answers([&] { ui::selectEntry(*pressures, i); });
             answers([&] { query->click(); });
         }
-        lookup::selectEntry(*pressures, 0);
+        ui::selectEntry(*pressures, 0);
     }
     QVERIFY2(peakMemory() < (qint64(512) << 20), qPrintable(QString::number(peakMemory() >> 20) + " MiB"));
     bool answered = false;
@@ -181,7 +181,7 @@ void HostileDataFilesTest::exercise(test::FakeForm &form, data::Connection &conn
     QTRY_VERIFY_WITH_TIMEOUT(answered, 2000);
 }
 
-void HostileDataFilesTest::fileContents_data()
+void TestHostileDataFiles::fileContents_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("firstPageDiameters"); // entries of Combo2 after loading, -1: any
@@ -259,7 +259,7 @@ void HostileDataFilesTest::fileContents_data()
     }
 }
 
-void HostileDataFilesTest::fileContents()
+void TestHostileDataFiles::fileContents()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, firstPageDiameters);
@@ -291,7 +291,7 @@ void HostileDataFilesTest::fileContents()
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"FLDATA.mdb"});
 }
 
-void HostileDataFilesTest::dataFileThatIsADirectory()
+void TestHostileDataFiles::dataFileThatIsADirectory()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("FLDATA.mdb")));
@@ -302,7 +302,7 @@ void HostileDataFilesTest::dataFileThatIsADirectory()
     QCOMPARE(form.list("Combo1")->currentIndex(), 0);
 }
 
-void HostileDataFilesTest::dataFileWithoutReadPermission()
+void TestHostileDataFiles::dataFileWithoutReadPermission()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
@@ -317,14 +317,14 @@ void HostileDataFilesTest::dataFileWithoutReadPermission()
     QCOMPARE(form.list("Combo2")->count(), 0);
 }
 
-void HostileDataFilesTest::dataFileReplacedWhileRunning()
+void TestHostileDataFiles::dataFileReplacedWhileRunning()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(test::writeDataFile(path, {Create20593, "insert into _HG20593 values ('0.25', 10, 75)"}));
     data::Connection connection;
     test::FakeForm form;
-    app::loadForm1(form, connection, dir.path());
+    app::loadForm1(form, form.pages(), connection, dir.path());
     QCOMPARE(form.list("Combo2")->count(), 1);
 
     for (const QByteArray &replacement :
@@ -336,7 +336,7 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
         file.write(replacement);
         file.close();
         QVERIFY(::rename(next.toLocal8Bit().constData(), path.toLocal8Bit().constData()) == 0);
-        lookup::selectEntry(*form.list("Combo1"), 0);
+        ui::selectEntry(*form.list("Combo1"), 0);
         form.button("Command1")->click();
         // The open file is the one read: its rows stay listed and shown.
         QCOMPARE(form.list("Combo2")->currentText(), QStringLiteral("10"));
@@ -344,7 +344,7 @@ void HostileDataFilesTest::dataFileReplacedWhileRunning()
     }
 }
 
-void HostileDataFilesTest::sideFiles_data()
+void TestHostileDataFiles::sideFiles_data()
 {
     QTest::addColumn<QString>("journalMode");
     QTest::addColumn<int>("firstPageDiameters"); // entries of Combo2 after loading
@@ -354,7 +354,7 @@ void HostileDataFilesTest::sideFiles_data()
     QTest::newRow("hot journal") << "delete" << 0;
 }
 
-void HostileDataFilesTest::sideFiles()
+void TestHostileDataFiles::sideFiles()
 {
     // Another program holds the file open: one row committed long ago, one
     // transaction since, and (for a journal) one that has not finished.
@@ -399,7 +399,7 @@ void HostileDataFilesTest::sideFiles()
         QVERIFY2(fileBytes(dir.filePath(name)) == before[name], qPrintable(name));
 }
 
-void HostileDataFilesTest::typedTexts_data()
+void TestHostileDataFiles::typedTexts_data()
 {
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
@@ -413,7 +413,7 @@ void HostileDataFilesTest::typedTexts_data()
     QTest::newRow("full-width digits") << "0.6" << "５０";
 }
 
-void HostileDataFilesTest::typedTexts()
+void TestHostileDataFiles::typedTexts()
 {
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
@@ -423,7 +423,7 @@ void HostileDataFilesTest::typedTexts()
                                  "insert into _HG20596 values ('0.6', 50, 140)"}));
     data::Connection connection;
     test::FakeForm form;
-    app::loadForm1(form, connection, dir.path());
+    app::loadForm1(form, form.pages(), connection, dir.path());
     form.button("Command4")->click();
     QCOMPARE(form.label("Label43")->text(), QStringLiteral("Φ140"));
 
@@ -435,5 +435,5 @@ void HostileDataFilesTest::typedTexts()
     QCOMPARE(form.list("Combo8")->currentText(), diameter);
 }
 
-QTEST_MAIN(HostileDataFilesTest)
+QTEST_MAIN(TestHostileDataFiles)
 #include "test_hostile_data_files.moc"

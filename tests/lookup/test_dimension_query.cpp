@@ -6,10 +6,11 @@
 
 #include "data/connection.h"
 #include "lookup/flange_standard.h"
-#include "lookup/standard_page.h"
+#include "ui/standard_page.h"
 #include "lookup/statements.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,7 +57,7 @@ const Row Row20593 = {{"管子外径A1A", "21.3"}, {"管子外径A1B", "18"},  {
 
 } // namespace
 
-class DimensionQueryTest final : public QObject
+class TestDimensionQuery final : public QObject
 {
     Q_OBJECT
 
@@ -83,6 +84,7 @@ private slots:
     void typedTextsThatWouldChangeTheStatementFail_data();
     void typedTextsThatWouldChangeTheStatementFail();
     void typedPlainDiameterIsQueried();
+    void drivenPickKeepsTheLastFoundRow();
 
 private:
     void load(const QStringList &statements);
@@ -94,18 +96,18 @@ private:
     std::unique_ptr<test::FakeForm> m_form;
 };
 
-void DimensionQueryTest::init()
+void TestDimensionQuery::init()
 {
     m_connection = data::Connection();
     m_form = std::make_unique<test::FakeForm>();
 }
 
-void DimensionQueryTest::cleanup()
+void TestDimensionQuery::cleanup()
 {
     m_form.reset();
 }
 
-void DimensionQueryTest::load(const QStringList &statements)
+void TestDimensionQuery::load(const QStringList &statements)
 {
     const QString path = m_dir.filePath(QStringLiteral("FLDATA.mdb"));
     if (!statements.isEmpty())
@@ -114,15 +116,15 @@ void DimensionQueryTest::load(const QStringList &statements)
         QFile::remove(path);
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     QCOMPARE(m_connection.open(), !statements.isEmpty());
-    lookup::FillPressureLists(lookup::attachStandardPages(*m_form, m_connection, m_form.get()));
+    ui::FillPressureLists(ui::attachStandardPages(m_form->pages(), m_connection, m_form.get()));
 }
 
-void DimensionQueryTest::click(const QString &button)
+void TestDimensionQuery::click(const QString &button)
 {
     QTest::mouseClick(m_form->button(button.toLatin1().constData()), Qt::LeftButton);
 }
 
-int DimensionQueryTest::writesOutside(const QStringList &labels) const
+int TestDimensionQuery::writesOutside(const QStringList &labels) const
 {
     int writes = 0;
     for (const test::TestLabel *label : m_form->findChildren<test::TestLabel *>()) {
@@ -133,7 +135,7 @@ int DimensionQueryTest::writesOutside(const QStringList &labels) const
     return writes;
 }
 
-void DimensionQueryTest::statementTexts_data()
+void TestDimensionQuery::statementTexts_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("pressure");
@@ -151,7 +153,7 @@ void DimensionQueryTest::statementTexts_data()
                                        << "select distinct 公称通径DN from _HG20618 where 公称压力PN='2.0'";
 }
 
-void DimensionQueryTest::statementTexts()
+void TestDimensionQuery::statementTexts()
 {
     QFETCH(int, tab);
     QFETCH(QString, pressure);
@@ -163,7 +165,7 @@ void DimensionQueryTest::statementTexts()
     QCOMPARE(statement.value_or(QString()), expected);
 }
 
-void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly_data()
+void TestDimensionQuery::presentPairFillsEveryLabelOfItsPageOnly_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<Row>("row");
@@ -216,7 +218,7 @@ void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly_data()
                     {"Label81", "5-Φ6"}, {"Label82", "7"}, {"Label83", "8"}};
 }
 
-void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly()
+void TestDimensionQuery::presentPairFillsEveryLabelOfItsPageOnly()
 {
     QFETCH(int, page);
     QFETCH(Row, row);
@@ -232,7 +234,7 @@ void DimensionQueryTest::presentPairFillsEveryLabelOfItsPageOnly()
     QCOMPARE(writesOutside(labels), 0);
 }
 
-void DimensionQueryTest::secondClickGivesTheSameCaptions()
+void TestDimensionQuery::secondClickGivesTheSameCaptions()
 {
     load({test::createFlangeTable("_HG20593", columnsOf(Row20593)), insertRow("_HG20593", "0.25", "50", Row20593)});
     click("Command1");
@@ -242,7 +244,7 @@ void DimensionQueryTest::secondClickGivesTheSameCaptions()
     QCOMPARE(m_form->label("Label2")->captionWrites(), 2);
 }
 
-void DimensionQueryTest::absentPairChangesNothing()
+void TestDimensionQuery::absentPairChangesNothing()
 {
     load({test::createFlangeTable("_HG20596", {"法兰颈N"}),
           "insert into _HG20596 values ('0.6', 50, 1)"});
@@ -251,18 +253,18 @@ void DimensionQueryTest::absentPairChangesNothing()
     QCOMPARE(writesOutside({}), 0);
 }
 
-void DimensionQueryTest::emptyDiameterListChangesNothing()
+void TestDimensionQuery::emptyDiameterListChangesNothing()
 {
     load({test::createFlangeTable("_HG20593", columnsOf(Row20593)), insertRow("_HG20593", "0.25", "50", Row20593)});
     click("Command1");
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo1"), 4)); // "2.5": no rows
+    QVERIFY(ui::selectEntry(*m_form->list("Combo1"), 4)); // "2.5": no rows
     QCOMPARE(m_form->list("Combo2")->currentText(), QString());
     click("Command1");
     QCOMPARE(m_form->label("Label2")->text(), QStringLiteral("Φ21.3(Φ18)"));
     QCOMPARE(m_form->label("Label2")->captionWrites(), 1);
 }
 
-void DimensionQueryTest::missingDataFileChangesNothing()
+void TestDimensionQuery::missingDataFileChangesNothing()
 {
     load({});
     for (const char *button : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
@@ -270,7 +272,7 @@ void DimensionQueryTest::missingDataFileChangesNothing()
     QCOMPARE(writesOutside({}), 0);
 }
 
-void DimensionQueryTest::nullsPerPattern_data()
+void TestDimensionQuery::nullsPerPattern_data()
 {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("label");
@@ -284,7 +286,7 @@ void DimensionQueryTest::nullsPerPattern_data()
     QTest::newRow("plain bevel width") << "坡口宽度b" << "Label8" << "";
 }
 
-void DimensionQueryTest::nullsPerPattern()
+void TestDimensionQuery::nullsPerPattern()
 {
     QFETCH(QString, column);
     QFETCH(QString, label);
@@ -309,7 +311,7 @@ void DimensionQueryTest::nullsPerPattern()
     QCOMPARE(m_form->label("Label5")->text(), QStringLiteral("Φ55"));
 }
 
-void DimensionQueryTest::missingColumnFailsOnlyItsLabel()
+void TestDimensionQuery::missingColumnFailsOnlyItsLabel()
 {
     Row withoutBevel = Row20593.mid(0, 9);
     withoutBevel[7].second = QStringLiteral("81"); // D
@@ -331,7 +333,7 @@ void DimensionQueryTest::missingColumnFailsOnlyItsLabel()
     QCOMPARE(m_form->label("Label8")->text(), QStringLiteral("4.5"));
 }
 
-void DimensionQueryTest::severalMatchingRowsShowTheFirst()
+void TestDimensionQuery::severalMatchingRowsShowTheFirst()
 {
     load({test::createFlangeTable("_HG20616", {"法兰外径D"}),
           "insert into _HG20616 values ('2.0', 15, 90), ('2.0', 15, 95)"});
@@ -339,17 +341,17 @@ void DimensionQueryTest::severalMatchingRowsShowTheFirst()
     QCOMPARE(m_form->label("Label62")->text(), QStringLiteral("Φ90"));
 }
 
-void DimensionQueryTest::classIsQueriedByItsMpaText()
+void TestDimensionQuery::classIsQueriedByItsMpaText()
 {
     load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
           "insert into _HG20617 values ('42.0', 50, 171), ('2500#', 50, 1), ('42', 50, 2), ('2.0', 50, 3)"});
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo11"), 5)); // "2500#"
+    QVERIFY(ui::selectEntry(*m_form->list("Combo11"), 5)); // "2500#"
     QCOMPARE(m_form->label("Label66")->text(), QStringLiteral("42.0"));
     click("Command6");
     QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ171"));
 }
 
-void DimensionQueryTest::numbersInGeneralForm_data()
+void TestDimensionQuery::numbersInGeneralForm_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
@@ -360,7 +362,7 @@ void DimensionQueryTest::numbersInGeneralForm_data()
     QTest::newRow("empty text") << "''" << "";
 }
 
-void DimensionQueryTest::numbersInGeneralForm()
+void TestDimensionQuery::numbersInGeneralForm()
 {
     QFETCH(QString, stored);
     QFETCH(QString, expected);
@@ -371,7 +373,7 @@ void DimensionQueryTest::numbersInGeneralForm()
     QCOMPARE(m_form->label("Label83")->text(), expected);
 }
 
-void DimensionQueryTest::accessSingleAndCurrencyShowAsTyped()
+void TestDimensionQuery::accessSingleAndCurrencyShowAsTyped()
 {
     const QString fixture = qEnvironmentVariable("VANTELO_FIXTURES_DIR") + QStringLiteral("/nwind-jet3.mdb");
     if (!QFile::exists(fixture))
@@ -392,7 +394,7 @@ void DimensionQueryTest::accessSingleAndCurrencyShowAsTyped()
              QStringLiteral("35-Φ0.15"));
 }
 
-void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail_data()
+void TestDimensionQuery::typedTextsThatWouldChangeTheStatementFail_data()
 {
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
@@ -406,7 +408,7 @@ void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail_data()
     QTest::newRow("text diameter") << "0.6" << "abc";
 }
 
-void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail()
+void TestDimensionQuery::typedTextsThatWouldChangeTheStatementFail()
 {
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
@@ -420,7 +422,7 @@ void DimensionQueryTest::typedTextsThatWouldChangeTheStatementFail()
     QCOMPARE(m_form->label("Label43")->captionWrites(), 1);
 }
 
-void DimensionQueryTest::typedPlainDiameterIsQueried()
+void TestDimensionQuery::typedPlainDiameterIsQueried()
 {
     load({test::createFlangeTable("_HG20596", {"法兰外径D"}),
           "insert into _HG20596 values ('0.6', 50, 140), ('0.6', 100, 210)"});
@@ -431,5 +433,26 @@ void DimensionQueryTest::typedPlainDiameterIsQueried()
     QCOMPARE(m_form->label("Label43")->text(), QStringLiteral("Φ210"));
 }
 
-QTEST_MAIN(DimensionQueryTest)
+void TestDimensionQuery::drivenPickKeepsTheLastFoundRow()
+{
+    load({test::createFlangeTable("_HG20617", {"法兰外径D"}),
+          "insert into _HG20617 values ('42.0', 50, 171), ('42.0', 65, 190)"});
+    ui::StandardPage *page = m_form->findChildren<ui::StandardPage *>()[5];
+    QSignalSpy found(page, &ui::StandardPage::rowFound);
+    QVERIFY(page->pick(5, QStringLiteral("65"))); // "2500#"
+    QCOMPARE(m_form->label("Label66")->text(), QStringLiteral("42.0"));
+    QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ190"));
+    QCOMPARE(found.count(), 1);
+    const ui::FoundRow &row = *page->lastFound();
+    QCOMPARE(row.standard + row.pressure + row.diameter, QStringLiteral("HG206172500#65"));
+    QCOMPARE(row.values.back(), (std::pair<QString, QString>("法兰外径D", "190")));
+
+    QVERIFY(!page->pick(0, QStringLiteral("65"))); // nothing listed at 150#
+    QVERIFY(!page->pick(9, QStringLiteral("65")));
+    QCOMPARE(found.count(), 1);
+    QCOMPARE(page->lastFound()->diameter, QStringLiteral("65"));
+    QCOMPARE(m_form->label("Label71")->text(), QStringLiteral("Φ190"));
+}
+
+QTEST_MAIN(TestDimensionQuery)
 #include "test_dimension_query.moc"

@@ -6,7 +6,7 @@
 
 #include "data/connection.h"
 #include "lookup/pressure_class_table.h"
-#include "lookup/standard_page.h"
+#include "ui/standard_page.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -28,7 +28,7 @@ const QStringList NoColumns;
 
 } // namespace
 
-class PressureAndDiameterListsTest final : public QObject
+class TestPressureAndDiameterLists final : public QObject
 {
     Q_OBJECT
 
@@ -60,40 +60,40 @@ private:
     QTemporaryDir m_dir;
     data::Connection m_connection;
     std::unique_ptr<test::FakeForm> m_form;
-    std::vector<lookup::StandardPage *> m_pages;
+    std::vector<ui::StandardPage *> m_pages;
 };
 
-void PressureAndDiameterListsTest::init()
+void TestPressureAndDiameterLists::init()
 {
     m_connection = data::Connection();
     m_form = std::make_unique<test::FakeForm>();
 }
 
-void PressureAndDiameterListsTest::cleanup()
+void TestPressureAndDiameterLists::cleanup()
 {
     m_form.reset();
 }
 
-void PressureAndDiameterListsTest::load(const QStringList &statements)
+void TestPressureAndDiameterLists::load(const QStringList &statements)
 {
     const QString path = m_dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(test::writeDataFile(path, statements));
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     QVERIFY(m_connection.open());
-    m_pages = lookup::attachStandardPages(*m_form, m_connection, m_form.get());
-    lookup::FillPressureLists(m_pages);
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    ui::FillPressureLists(m_pages);
 }
 
-void PressureAndDiameterListsTest::loadWithoutFile()
+void TestPressureAndDiameterLists::loadWithoutFile()
 {
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
                                      + m_dir.filePath(QStringLiteral("absent/FLDATA.mdb")));
     QVERIFY(!m_connection.open());
-    m_pages = lookup::attachStandardPages(*m_form, m_connection, m_form.get());
-    lookup::FillPressureLists(m_pages);
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    ui::FillPressureLists(m_pages);
 }
 
-void PressureAndDiameterListsTest::pressureListsHoldTheirFixedEntries_data()
+void TestPressureAndDiameterLists::pressureListsHoldTheirFixedEntries_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("expected");
@@ -108,7 +108,7 @@ void PressureAndDiameterListsTest::pressureListsHoldTheirFixedEntries_data()
     QTest::newRow("HG20618") << "Combo13" << QStringList{"150#", "300#", "600#", "900#", "1500#", "2500#"};
 }
 
-void PressureAndDiameterListsTest::pressureListsHoldTheirFixedEntries()
+void TestPressureAndDiameterLists::pressureListsHoldTheirFixedEntries()
 {
     QFETCH(QString, list);
     QFETCH(QStringList, expected);
@@ -119,14 +119,14 @@ void PressureAndDiameterListsTest::pressureListsHoldTheirFixedEntries()
     QCOMPARE(combo->currentText(), expected.first());
 }
 
-void PressureAndDiameterListsTest::pressureValueLabelsReadTwoAfterLoading()
+void TestPressureAndDiameterLists::pressureValueLabelsReadTwoAfterLoading()
 {
     loadWithoutFile();
     for (const char *label : {"Label58", "Label66", "Label76"})
         QCOMPARE(m_form->label(label)->text(), QStringLiteral("2.0"));
 }
 
-void PressureAndDiameterListsTest::classTranslation_data()
+void TestPressureAndDiameterLists::classTranslation_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("diameterList");
@@ -141,7 +141,7 @@ void PressureAndDiameterListsTest::classTranslation_data()
     QTest::newRow("HG20618 900#") << "Combo13" << "Combo14" << "Label76" << 3 << "15.0" << QStringList{"100"};
 }
 
-void PressureAndDiameterListsTest::classTranslation()
+void TestPressureAndDiameterLists::classTranslation()
 {
     QFETCH(QString, list);
     QFETCH(QString, diameterList);
@@ -156,12 +156,12 @@ void PressureAndDiameterListsTest::classTranslation()
           "insert into _HG20617 values ('42.0', 50, 1), ('42.0', 65, 1), ('2.0', 15, 1)",
           "insert into _HG20618 values ('15.0', 100, 1), ('2.0', 15, 1)"});
     QComboBox *combo = m_form->list(list.toLatin1().constData());
-    QVERIFY(lookup::selectEntry(*combo, index));
+    QVERIFY(ui::selectEntry(*combo, index));
     QCOMPARE(m_form->label(label.toLatin1().constData())->text(), mpa);
     QCOMPARE(entries(m_form->list(diameterList.toLatin1().constData())), diameters);
 }
 
-void PressureAndDiameterListsTest::classComparisonIsExact_data()
+void TestPressureAndDiameterLists::classComparisonIsExact_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("classesTested");
@@ -175,7 +175,7 @@ void PressureAndDiameterListsTest::classComparisonIsExact_data()
     QTest::newRow("empty") << "" << 6 << "";
 }
 
-void PressureAndDiameterListsTest::classComparisonIsExact()
+void TestPressureAndDiameterLists::classComparisonIsExact()
 {
     QFETCH(QString, text);
     QFETCH(int, classesTested);
@@ -183,7 +183,7 @@ void PressureAndDiameterListsTest::classComparisonIsExact()
     QCOMPARE(lookup::PressureClassTable(text, classesTested).value_or(QString()), expected);
 }
 
-void PressureAndDiameterListsTest::diameterListHoldsDistinctDiametersAsPlainNumbers()
+void TestPressureAndDiameterLists::diameterListHoldsDistinctDiametersAsPlainNumbers()
 {
     load({test::createFlangeTable("_HG20593", {QStringLiteral("法兰外径D")}),
           "insert into _HG20593 values ('0.25', 10, 75), ('0.25', 15, 80), ('0.25', 15, 81),"
@@ -196,36 +196,36 @@ void PressureAndDiameterListsTest::diameterListHoldsDistinctDiametersAsPlainNumb
     QCOMPARE(diameters->currentIndex(), 0);
 }
 
-void PressureAndDiameterListsTest::pressureWithoutRowsLeavesListEmptyWithNothingSelected()
+void TestPressureAndDiameterLists::pressureWithoutRowsLeavesListEmptyWithNothingSelected()
 {
     load({test::createFlangeTable("_HG20593", NoColumns), "insert into _HG20593 values ('0.25', 10)"});
     QComboBox *pressures = m_form->list("Combo1");
     QCOMPARE(m_form->list("Combo2")->count(), 1);
-    QVERIFY(lookup::selectEntry(*pressures, 3)); // "1.6": no rows
+    QVERIFY(ui::selectEntry(*pressures, 3)); // "1.6": no rows
     QCOMPARE(m_form->list("Combo2")->count(), 0);
     QCOMPARE(m_form->list("Combo2")->currentIndex(), -1);
     QCOMPARE(m_form->list("Combo2")->currentText(), QString());
 }
 
-void PressureAndDiameterListsTest::pressureIsComparedAsText()
+void TestPressureAndDiameterLists::pressureIsComparedAsText()
 {
     load({test::createFlangeTable("_HG20594", NoColumns),
           "insert into _HG20594 values ('1', 50), ('1.0', 80), ('1.00', 90)"});
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo3"), 1)); // "1.0"
+    QVERIFY(ui::selectEntry(*m_form->list("Combo3"), 1)); // "1.0"
     QCOMPARE(entries(m_form->list("Combo4")), QStringList{"80"});
 }
 
-void PressureAndDiameterListsTest::classTextsInAmericanTableGiveEmptyLists()
+void TestPressureAndDiameterLists::classTextsInAmericanTableGiveEmptyLists()
 {
     load({test::createFlangeTable("_HG20617", NoColumns),
           "insert into _HG20617 values ('150#', 15), ('300#', 20)"});
     for (int i = 0; i < m_form->list("Combo11")->count(); ++i) {
-        QVERIFY(lookup::selectEntry(*m_form->list("Combo11"), i));
+        QVERIFY(ui::selectEntry(*m_form->list("Combo11"), i));
         QCOMPARE(m_form->list("Combo12")->count(), 0);
     }
 }
 
-void PressureAndDiameterListsTest::missingDataFileLeavesEveryDiameterListEmpty()
+void TestPressureAndDiameterLists::missingDataFileLeavesEveryDiameterListEmpty()
 {
     loadWithoutFile();
     for (const char *list : {"Combo2", "Combo4", "Combo6", "Combo8", "Combo10", "Combo12", "Combo14"})
@@ -234,14 +234,14 @@ void PressureAndDiameterListsTest::missingDataFileLeavesEveryDiameterListEmpty()
         QCOMPARE(m_form->list(list)->currentIndex(), 0);
 }
 
-void PressureAndDiameterListsTest::missingTableLeavesListEmpty()
+void TestPressureAndDiameterLists::missingTableLeavesListEmpty()
 {
     load({test::createFlangeTable("_HG20593", NoColumns), "insert into _HG20593 values ('0.25', 10)"});
     QCOMPARE(m_form->list("Combo2")->count(), 1);
     QCOMPARE(m_form->list("Combo4")->count(), 0);
 }
 
-void PressureAndDiameterListsTest::keyboardPickRefillsTheDiameterList()
+void TestPressureAndDiameterLists::keyboardPickRefillsTheDiameterList()
 {
     load({test::createFlangeTable("_HG20595", NoColumns),
           "insert into _HG20595 values ('1.0', 10), ('1.6', 20), ('1.6', 25)"});
@@ -255,7 +255,7 @@ void PressureAndDiameterListsTest::keyboardPickRefillsTheDiameterList()
     QCOMPARE(listed, (QStringList{"20", "25"}));
 }
 
-void PressureAndDiameterListsTest::typingInTheEditablePressureListDoesNotRefill()
+void TestPressureAndDiameterLists::typingInTheEditablePressureListDoesNotRefill()
 {
     load({test::createFlangeTable("_HG20596", NoColumns),
           "insert into _HG20596 values ('0.6', 10), ('1.0', 20)"});
@@ -267,13 +267,13 @@ void PressureAndDiameterListsTest::typingInTheEditablePressureListDoesNotRefill(
     QCOMPARE(entries(m_form->list("Combo8")), QStringList{"10"});
 }
 
-void PressureAndDiameterListsTest::choosingAnotherPressureKeepsResultLabels()
+void TestPressureAndDiameterLists::choosingAnotherPressureKeepsResultLabels()
 {
     load({test::createFlangeTable("_HG20593", NoColumns), "insert into _HG20593 values ('0.6', 10)"});
     m_form->label("Label5")->setCaption(QStringLiteral("Φ50"));
-    QVERIFY(lookup::selectEntry(*m_form->list("Combo1"), 1));
+    QVERIFY(ui::selectEntry(*m_form->list("Combo1"), 1));
     QCOMPARE(m_form->label("Label5")->text(), QStringLiteral("Φ50"));
 }
 
-QTEST_MAIN(PressureAndDiameterListsTest)
+QTEST_MAIN(TestPressureAndDiameterLists)
 #include "test_pressure_and_diameter_lists.moc"

@@ -18,10 +18,14 @@ FakeForm::FakeForm()
 {
     setObjectName(QStringLiteral("Form1"));
     for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        ui::PageHandles page;
+        page.standard = &standard;
         for (const char *name : {standard.pressureList, standard.diameterList}) {
             auto *list = new QComboBox(this);
             list->setObjectName(QString::fromLatin1(name));
         }
+        page.pressureList = list(standard.pressureList);
+        page.diameterList = list(standard.diameterList);
         // The original window's two lists on the fourth page accept typing.
         if (standard.tab == 4) {
             list(standard.pressureList)->setEditable(true);
@@ -31,10 +35,12 @@ FakeForm::FakeForm()
         }
         auto *button = new QPushButton(QStringLiteral("查询"), this);
         button->setObjectName(QString::fromLatin1(standard.queryButton));
+        page.queryButton = button;
         if (standard.pressureValueLabel != nullptr)
-            new TestLabel(QString::fromLatin1(standard.pressureValueLabel), this);
+            page.pressureValueLabel = new TestLabel(QString::fromLatin1(standard.pressureValueLabel), this);
         for (const lookup::ResultBinding &binding : standard.bindings)
-            new TestLabel(QString::fromLatin1(binding.label), this);
+            page.resultLabels.push_back(new TestLabel(QString::fromLatin1(binding.label), this));
+        m_pages.push_back(std::move(page));
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "lookup/caption.h"
-#include "lookup/flange_standard.h"
+#include "ui/page_handles.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +10,7 @@
 namespace vantelo::test {
 
 // A plain label that answers to the lookups' caption interface.
-class TestLabel final : public QLabel, public lookup::Caption
+class TestLabel final : public QLabel, public ui::Caption
 {
 public:
     explicit TestLabel(const QString &name, QWidget *parent);
@@ -23,8 +22,8 @@ private:
     int m_writes = 0;
 };
 
-// A bare widget holding, by name, every control the lookups touch on the
-// seven pages, so the lookups can be tested without the real window.
+// A bare widget holding, by name, every control the page objects touch on
+// the seven pages, so the reactions can be tested without the real window.
 class FakeForm final : public QWidget
 {
 public:
@@ -32,6 +31,10 @@ public:
     QComboBox *list(const char *name) const;
     QPushButton *button(const char *name) const;
     TestLabel *label(const char *name) const;
+    std::span<const ui::PageHandles> pages() const { return m_pages; }
+
+private:
+    std::vector<ui::PageHandles> m_pages;
 };
 
 } // namespace vantelo::test
