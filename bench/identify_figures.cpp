@@ -3,6 +3,7 @@
 #include "bench_figures.h"
 
 #include "data/connection.h"
+#include "data/database.h"
 #include "lookup/flange_standard.h"
 #include "lookup/identify.h"
 #include "lookup/standard_facts.h"
@@ -31,12 +32,21 @@ bool timeProcess(const QString &program, const QStringList &arguments, std::vect
 
 } // namespace
 
-double medianIdentifyMs(const QString &dataFile, int runs)
+double medianIdentifyMs(const QString &dataFile, int runs, bool checked)
 {
     data::Connection connection;
-    connection.setConnectionString(QStringLiteral("Data Source=") + dataFile);
-    if (!connection.open())
-        return -1;
+    if (checked) {
+        connection.setConnectionString(QStringLiteral("Data Source=") + dataFile);
+        if (!connection.open())
+            return -1;
+    } else {
+        sqlite3 *handle = nullptr;
+        if (sqlite3_open_v2(dataFile.toUtf8().constData(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(handle);
+            return -1;
+        }
+        connection.adopt(data::Database::adopt(handle));
+    }
     lookup::Measurements measured;
     measured.outsideDiameter = 340;
     measured.boltCircle = 295;
