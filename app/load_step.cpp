@@ -4,6 +4,7 @@
 
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/form1.h"
+#include "ui/identify_action.h"
 #include "ui/standard_page.h"
 
 namespace vantelo::app {
@@ -16,6 +17,7 @@ std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::P
     std::vector<ui::StandardPage *> attached = ui::attachStandardPages(pages, connection, &window);
     ui::FillPressureLists(attached);
     ui::attachAfterLookup(window, attached, connection);
+    ui::addIdentifyAction(window, attached, connection);
     return attached;
 }
 

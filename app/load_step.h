@@ -17,8 +17,9 @@ namespace vantelo::app {
 
 // The window's load step: open DbConnection() on the data file beside the
 // program (the result is not looked at), tie the seven pages to the lookups
-// and fill their pressure lists, which fills every diameter list. Returns the
-// page objects, owned by the window, in tab order.
+// and fill their pressure lists, which fills every diameter list; add the
+// action that identifies a flange from its measurements. Returns the page
+// objects, owned by the window, in tab order.
 std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1);
 
 // The same load step on a given connection and program directory.

@@ -71,7 +71,8 @@ double medianOpenMs(const QString &path, int runs)
     return medianMsOf(runs, [&](int) { data::Database::open(path); });
 }
 
-bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows)
+bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
+                       const std::function<bool(sqlite3 *)> &fill)
 {
     const QString target = directory + QStringLiteral("/FLDATA.mdb");
     QFile::remove(target);
@@ -81,21 +82,28 @@ bool writeGrownDataFile(const QString &shippedFile, const QString &directory, in
     sqlite3 *db = nullptr;
     bool ok = sqlite3_open(target.toUtf8().constData(), &db) == SQLITE_OK;
     ok = ok && sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_stmt *insert = nullptr;
-    ok = ok
-        && sqlite3_prepare_v2(db, "insert into _HG20593 (公称压力PN, 公称通径DN) values (?, ?)", -1, &insert,
-                              nullptr)
-            == SQLITE_OK;
-    const char *pressures[] = {"0.6", "1.0", "1.6", "2.5"};
-    for (int i = 0; ok && i < extraRows; ++i) {
-        sqlite3_bind_text(insert, 1, pressures[i % 4], -1, SQLITE_STATIC);
-        sqlite3_bind_int(insert, 2, 100000 + i);
-        ok = sqlite3_step(insert) == SQLITE_DONE && sqlite3_reset(insert) == SQLITE_OK;
-    }
-    sqlite3_finalize(insert);
+    ok = ok && fill(db);
     ok = ok && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows)
+{
+    return writeDataFileCopy(shippedFile, directory, [extraRows](sqlite3 *db) {
+        sqlite3_stmt *insert = nullptr;
+        bool ok = sqlite3_prepare_v2(db, "insert into _HG20593 (公称压力PN, 公称通径DN) values (?, ?)", -1,
+                                     &insert, nullptr)
+            == SQLITE_OK;
+        const char *pressures[] = {"0.6", "1.0", "1.6", "2.5"};
+        for (int i = 0; ok && i < extraRows; ++i) {
+            sqlite3_bind_text(insert, 1, pressures[i % 4], -1, SQLITE_STATIC);
+            sqlite3_bind_int(insert, 2, 100000 + i);
+            ok = sqlite3_step(insert) == SQLITE_DONE && sqlite3_reset(insert) == SQLITE_OK;
+        }
+        sqlite3_finalize(insert);
+        return ok;
+    });
 }
 
 } // namespace vantelo::bench

@@ -1,8 +1,37 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+struct sqlite3;
+
 namespace vantelo::bench {
+
+inline double median(std::vector<double> samples)
+{
+    if (samples.empty())
+        return -1;
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// The median time of runs calls of step(i), in milliseconds.
+template<typename Step>
+double medianMsOf(int runs, Step step)
+{
+    std::vector<double> samples;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        step(i);
+        samples.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return median(samples);
+}
 
 struct ProcessFigures
 {
@@ -24,6 +53,11 @@ double medianClickMs(const QString &directory, int runs);
 
 // Median time to open a data file through the database layer.
 double medianOpenMs(const QString &path, int runs);
+
+// Copies the shipped data file into directory as FLDATA.mdb and runs fill
+// on the copy in one transaction; false when any step fails.
+bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
+                       const std::function<bool(sqlite3 *)> &fill);
 
 // Copies the shipped data file into directory and adds extraRows rows to the
 // first page's table (under pressures and diameters the click does not ask

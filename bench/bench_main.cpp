@@ -1,6 +1,7 @@
 // Prints every speed and memory figure of the program as one table.
 #include "after_lookup_figures.h"
 #include "bench_figures.h"
+#include "identify_figures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -50,6 +51,19 @@ int main(int argc, char *argv[])
         const QByteArray name = QStringLiteral("drawing export to %1, shipped data").arg(QLatin1String(format)).toUtf8();
         row(name.constData(), medianExportMs(programDir, QLatin1String(format), 15), "ms", "");
     }
+    row("identify (D, K, n, L) in seven tables, shipped data", medianIdentifyMs(shipped, 201), "ms", "< 5 ms");
+    {
+        QTemporaryDir dir;
+        row("identify, 100,000 rows added to every table",
+            writeIdentifyDataFile(shipped, dir.path(), 100000)
+                ? medianIdentifyMs(dir.path() + QStringLiteral("/FLDATA.mdb"), 21, false)
+                : -1,
+            "ms", "< 100 ms");
+    }
+    const ShowAgainstShell show = compareShowWithShell(programDir, 31);
+    row("vantelo-query show, whole process", show.queryMs, "ms", "");
+    row("sqlite3 shell, same statement and file", show.shellMs, "ms", "");
+    row("vantelo-query show / sqlite3 shell", show.queryMs / show.shellMs, "x", "<= 2");
     row("peak memory, bare Qt window", bare.peakKb / 1024.0, "MiB", "");
     row("peak memory, program with data", startup.peakKb / 1024.0, "MiB", "<= 2 x bare");
     row("peak memory ratio", double(startup.peakKb) / double(bare.peakKb), "x", "<= 2");

@@ -41,6 +41,11 @@ bool Connection::isOpen() const
     return m_database != nullptr;
 }
 
+void Connection::adopt(std::unique_ptr<Database> database)
+{
+    m_database = std::move(database);
+}
+
 std::optional<ResultSet> Connection::execute(const QString &statement, QString *error,
                                              std::size_t maxRows) const
 {

@@ -23,6 +23,11 @@ public:
     bool open(QString *error = nullptr);
     bool isOpen() const;
 
+    // Serves statements from a database opened elsewhere, closing whatever
+    // the connection had open. The benchmarks use it for files larger than
+    // an open's checks allow.
+    void adopt(std::unique_ptr<Database> database);
+
     std::optional<ResultSet> execute(const QString &statement, QString *error = nullptr,
                                      std::size_t maxRows = std::numeric_limits<std::size_t>::max()) const;
 

@@ -1,0 +1,103 @@
+#include "identify_figures.h"
+
+#include "bench_figures.h"
+
+#include "data/connection.h"
+#include "data/database.h"
+#include "lookup/flange_standard.h"
+#include "lookup/identify.h"
+#include "lookup/standard_facts.h"
+#include "lookup/statements.h"
+
+#include <QProcess>
+
+#include <sqlite3.h>
+
+namespace vantelo::bench {
+
+namespace {
+
+// Adds the wall time of one run to samples; false when the run failed.
+bool timeProcess(const QString &program, const QStringList &arguments, std::vector<double> &samples)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return false;
+    samples.push_back(timer.nsecsElapsed() / 1e6);
+    return true;
+}
+
+} // namespace
+
+double medianIdentifyMs(const QString &dataFile, int runs, bool checked)
+{
+    data::Connection connection;
+    if (checked) {
+        connection.setConnectionString(QStringLiteral("Data Source=") + dataFile);
+        if (!connection.open())
+            return -1;
+    } else {
+        sqlite3 *handle = nullptr;
+        if (sqlite3_open_v2(dataFile.toUtf8().constData(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(handle);
+            return -1;
+        }
+        connection.adopt(data::Database::adopt(handle));
+    }
+    lookup::Measurements measured;
+    measured.outsideDiameter = 340;
+    measured.boltCircle = 295;
+    measured.boltCount = 12;
+    measured.boltHole = 22;
+    if (lookup::identify(measured, connection).flanges.empty())
+        return -1;
+    return medianMsOf(runs, [&](int) { lookup::identify(measured, connection); });
+}
+
+bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory, int rowsPerTable)
+{
+    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](sqlite3 *db) {
+        bool ok = true;
+        for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+            // Spread over the sizes real flanges have, so that the filter
+            // works as hard as on real rows.
+            const QString fill = QStringLiteral(
+                                     "insert into %1 (公称压力PN, 公称通径DN, 法兰外径D, 螺孔中圆直径K, 螺栓孔数量n, "
+                                     "螺栓孔直径L) with recursive r(i) as (select 1 union all select i + 1 from r "
+                                     "where i < %2) select '99.9', 100000 + i, 50 + (i % 20000) * 0.1, "
+                                     "10 + (i % 20000) * 0.1, 4 + 4 * (i % 10), 10 + i % 30 from r")
+                                     .arg(lookup::tableName(standard))
+                                     .arg(rowsPerTable);
+            ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        }
+        return ok;
+    });
+}
+
+ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
+{
+    const lookup::FlangeStandard &standard = lookup::flangeStandards().front();
+    const QString dataFile = programDir + QStringLiteral("/FLDATA.mdb");
+    const std::optional<QString> statement = lookup::dimensionStatement(standard, QStringLiteral("1.6"),
+                                                                        QStringLiteral("100"));
+    ShowAgainstShell figures;
+    if (!statement)
+        return figures;
+    const QStringList show = {QStringLiteral("show"), lookup::standardName(standard), QStringLiteral("1.6"),
+                              QStringLiteral("100")};
+    const QStringList shell = {QStringLiteral("-readonly"), dataFile, *statement};
+    std::vector<double> query, sqlite;
+    for (int i = 0; i < runs; ++i) {
+        if (!timeProcess(programDir + QStringLiteral("/vantelo-query"), show, query)
+            || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite))
+            return figures;
+    }
+    figures.queryMs = median(query);
+    figures.shellMs = median(sqlite);
+    return figures;
+}
+
+} // namespace vantelo::bench

@@ -1,0 +1,164 @@
+#include "query_commands.h"
+
+#include "lookup/statements.h"
+
+#include "data/key_columns.h"
+#include "data/value_text.h"
+
+#include <QJsonArray>
+
+namespace vantelo::cli {
+
+namespace {
+
+using lookup::FlangeStandard;
+
+QJsonValue cell(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue cell(const data::FieldValue &value)
+{
+    if (const auto *whole = std::get_if<std::int64_t>(&value))
+        return double(*whole);
+    if (const auto *real = std::get_if<double>(&value))
+        return *real;
+    if (const auto *text = std::get_if<QString>(&value))
+        return *text;
+    return QJsonValue::Null;
+}
+
+QJsonValue mpa(const QString &storedPressure)
+{
+    bool ok = false;
+    const double value = storedPressure.toDouble(&ok);
+    return ok ? QJsonValue(value) : QJsonValue(storedPressure);
+}
+
+QString systemOf(const FlangeStandard &standard)
+{
+    return lookup::isAmerican(standard) ? QStringLiteral("Class") : QStringLiteral("PN");
+}
+
+Answer unreadable(const FlangeStandard &standard, const QString &error)
+{
+    Answer answer;
+    answer.status = BadUsage;
+    answer.notes << QStringLiteral("cannot read table %1 of the data file: %2").arg(lookup::tableName(standard), error);
+    return answer;
+}
+
+Answer listStandards()
+{
+    Answer answer;
+    answer.table.headers = {QStringLiteral("standard"), QStringLiteral("system"), QStringLiteral("table")};
+    for (const FlangeStandard &standard : lookup::flangeStandards())
+        answer.table.rows.append(
+            {lookup::standardName(standard), systemOf(standard), lookup::tableName(standard)});
+    return answer;
+}
+
+Answer listPressures(const FlangeStandard &standard)
+{
+    Answer answer;
+    answer.table.headers = {QStringLiteral("pressure"), QStringLiteral("MPa")};
+    for (const lookup::PressureEntry &entry : lookup::pressureEntries(standard))
+        answer.table.rows.append({entry.listed, mpa(entry.stored)});
+    return answer;
+}
+
+Answer listDiameters(const Request &request, const data::Connection &connection)
+{
+    const std::optional<QString> statement = lookup::diameterStatement(*request.standard, request.pressure.stored);
+    QString error;
+    std::optional<data::ResultSet> rows = statement ? connection.execute(*statement, &error) : std::nullopt;
+    if (!rows)
+        return unreadable(*request.standard, error);
+    Answer answer;
+    answer.table.headers = {QStringLiteral("DN")};
+    for (; !rows->atEnd(); rows->moveNext()) {
+        if (const std::optional<data::FieldValue> value = rows->field(QString::fromUtf8(data::DiameterColumn)))
+            answer.table.rows.append({cell(*value)});
+    }
+    if (answer.table.rows.isEmpty()) {
+        answer.status = NothingFound;
+        answer.notes << QStringLiteral("%1 holds no DN at %2").arg(lookup::standardName(*request.standard),
+                                                                    request.pressure.listed);
+    }
+    return answer;
+}
+
+Answer show(const Request &request, const data::Connection &connection)
+{
+    const std::optional<QString> statement =
+        lookup::dimensionStatement(*request.standard, request.pressure.stored, request.diameter);
+    QString error;
+    const std::optional<data::ResultSet> row =
+        statement ? connection.execute(*statement, &error, 1) : std::nullopt;
+    if (!row)
+        return unreadable(*request.standard, error);
+    Answer answer;
+    answer.table.headers = {QStringLiteral("column"), QStringLiteral("value")};
+    answer.table.record = true;
+    if (row->atEnd()) {
+        answer.status = NothingFound;
+        answer.notes << QStringLiteral("%1 holds no row for %2 DN %3")
+                            .arg(lookup::standardName(*request.standard), request.pressure.listed, request.diameter);
+        return answer;
+    }
+    for (const QString &column : row->columns())
+        answer.table.rows.append({column, cell(row->field(column).value_or(data::FieldValue()))});
+    return answer;
+}
+
+Answer identify(const Request &request, const data::Connection &connection)
+{
+    const lookup::Identification found = lookup::identify(request.measured, connection);
+    Answer answer;
+    for (const QString &table : found.unreadTables)
+        answer.notes << QStringLiteral("note: table %1 could not be read and was skipped").arg(table);
+    answer.table.headers = {QStringLiteral("standards"), QStringLiteral("system"), QStringLiteral("pressure"),
+                            QStringLiteral("MPa"),       QStringLiteral("DN"),     QStringLiteral("D"),
+                            QStringLiteral("K"),         QStringLiteral("n"),      QStringLiteral("L"),
+                            QStringLiteral("dD"),        QStringLiteral("dK"),     QStringLiteral("dL")};
+    for (const lookup::IdentifiedFlange &flange : found.flanges) {
+        QJsonArray standards;
+        for (const FlangeStandard *standard : flange.standards)
+            standards.append(lookup::standardName(*standard));
+        answer.table.rows.append({standards, systemOf(*flange.standards.front()), flange.pressure,
+                                  mpa(flange.storedPressure), flange.diameter, cell(flange.outsideDiameter),
+                                  cell(flange.boltCircle),
+                                  flange.boltCount ? QJsonValue(*flange.boltCount) : QJsonValue(QJsonValue::Null),
+                                  cell(flange.boltHole), cell(flange.outsideDeviation),
+                                  cell(flange.boltCircleDeviation), cell(flange.boltHoleDeviation)});
+    }
+    if (answer.table.rows.isEmpty())
+        answer.status = NothingFound;
+    if (found.unreadTables.size() == qsizetype(lookup::flangeStandards().size())) {
+        answer.status = BadUsage;
+        answer.notes = QStringList{QStringLiteral("the data file holds no readable flange table")};
+    }
+    return answer;
+}
+
+} // namespace
+
+Answer run(const Request &request, const data::Connection &connection)
+{
+    switch (request.command) {
+    case Request::Command::ListStandards:
+        return listStandards();
+    case Request::Command::ListPressures:
+        return listPressures(*request.standard);
+    case Request::Command::ListDiameters:
+        return listDiameters(request, connection);
+    case Request::Command::Show:
+        return show(request, connection);
+    case Request::Command::Identify:
+        break;
+    }
+    return identify(request, connection);
+}
+
+} // namespace vantelo::cli

@@ -1,0 +1,200 @@
+#include "query_request.h"
+
+#include "data/value_text.h"
+
+#include <cmath>
+
+namespace vantelo::cli {
+
+namespace {
+
+using lookup::FlangeStandard;
+using lookup::PressureEntry;
+using Command = Request::Command;
+
+struct UsageError
+{
+    QString message;
+};
+
+template <typename T>
+using Parsed = std::variant<T, UsageError>;
+
+std::optional<double> finiteNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+Parsed<const FlangeStandard *> standardNamed(const QString &name)
+{
+    QStringList valid;
+    for (const FlangeStandard &standard : lookup::flangeStandards()) {
+        const QString known = lookup::standardName(standard);
+        if (name.compare(known, Qt::CaseInsensitive) == 0 || name == known.mid(2))
+            return &standard;
+        valid << known;
+    }
+    return UsageError{QStringLiteral("unknown standard '%1' (valid: %2)").arg(name, valid.join(QStringLiteral(", ")))};
+}
+
+// "300#", "300" or "5.0" on the American pages; "1.6" or any text of the same
+// number on the European ones.
+bool names(const PressureEntry &entry, const QString &text)
+{
+    if (text == entry.listed || text == entry.stored)
+        return true;
+    QString bare = entry.listed;
+    if (bare.endsWith(QLatin1Char('#')) && text == bare.chopped(1))
+        return true;
+    const std::optional<double> number = finiteNumber(text);
+    return number && *number == entry.stored.toDouble();
+}
+
+Parsed<PressureEntry> pressureNamed(const FlangeStandard &standard, const QString &text)
+{
+    QStringList valid;
+    for (const PressureEntry &entry : lookup::pressureEntries(standard)) {
+        if (names(entry, text))
+            return entry;
+        valid << (entry.listed == entry.stored ? entry.listed : entry.listed + QStringLiteral(" (") + entry.stored
+                                                                  + QStringLiteral(" MPa)"));
+    }
+    return UsageError{QStringLiteral("%1 offers no pressure '%2' (valid: %3)")
+                          .arg(lookup::standardName(standard), text, valid.join(QStringLiteral(", ")))};
+}
+
+Parsed<QString> diameterNamed(const QString &text)
+{
+    const std::optional<double> number = finiteNumber(text);
+    if (!number || *number <= 0)
+        return UsageError{QStringLiteral("DN '%1' is not a positive number (e.g. 100)").arg(text)};
+    return data::generalNumberText(*number);
+}
+
+const QString MeasurementKeys = QStringLiteral("D=, K=, n=, L=, s= (adjacent holes), o= (opposite holes)");
+
+std::optional<QString> setMeasurement(lookup::Measurements &m, const QString &argument)
+{
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    const QString key = argument.left(equals).trimmed().toLower();
+    const std::optional<double> value = finiteNumber(argument.mid(equals + 1));
+    const QString bad = QStringLiteral("bad measurement '%1': ").arg(argument);
+    if (equals < 0)
+        return bad + QStringLiteral("give NAME=MM with NAME one of ") + MeasurementKeys;
+    std::optional<double> *slot = key == QLatin1String("d") ? &m.outsideDiameter
+        : key == QLatin1String("k")                         ? &m.boltCircle
+        : key == QLatin1String("l")                         ? &m.boltHole
+        : key == QLatin1String("s")                         ? &m.adjacentHoleDistance
+        : key == QLatin1String("o")                         ? &m.oppositeHoleDistance
+                                                            : nullptr;
+    if (slot == nullptr && key != QLatin1String("n"))
+        return bad + QStringLiteral("unknown name (valid: ") + MeasurementKeys + QLatin1Char(')');
+    if ((slot != nullptr && slot->has_value()) || (slot == nullptr && m.boltCount))
+        return bad + QStringLiteral("given twice");
+    if (!value || *value <= 0)
+        return bad + QStringLiteral("give a positive number");
+    if (slot != nullptr) {
+        *slot = *value;
+        return std::nullopt;
+    }
+    if (*value != std::floor(*value) || *value > 1000)
+        return bad + QStringLiteral("the hole count n is a whole number");
+    m.boltCount = int(*value);
+    return std::nullopt;
+}
+
+std::optional<QString> problemText(lookup::MeasurementProblem problem)
+{
+    using P = lookup::MeasurementProblem;
+    switch (problem) {
+    case P::NothingMeasured:
+        return QStringLiteral("identify: no measurement given (give at least one of ") + MeasurementKeys
+            + QLatin1Char(')');
+    case P::BoltCircleTwice:
+        return QStringLiteral("identify: give only one of K=, s= and o=");
+    case P::DistanceNeedsCount:
+        return QStringLiteral("identify: s= and o= need the hole count n=");
+    case P::OppositeNeedsEvenCount:
+        return QStringLiteral("identify: o= (opposite holes) needs an even hole count n=");
+    case P::NotPositive:
+    case P::NegativeTolerance:
+        break;
+    }
+    return QStringLiteral("identify: measurements and tolerance must be positive numbers");
+}
+
+std::variant<Request, QString> identifyRequest(const QStringList &measurements, const std::optional<QString> &tolerance)
+{
+    Request request;
+    request.command = Command::Identify;
+    for (const QString &argument : measurements) {
+        if (const std::optional<QString> error = setMeasurement(request.measured, argument))
+            return *error;
+    }
+    if (tolerance) {
+        const std::optional<double> mm = finiteNumber(*tolerance);
+        if (!mm || *mm < 0)
+            return QStringLiteral("bad --tolerance '%1': give a number of millimetres, 0 or more").arg(*tolerance);
+        request.measured.lengthTolerance = *mm;
+        request.measured.holeTolerance = *mm;
+    }
+    if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured))
+        return *problemText(*problem);
+    return request;
+}
+
+} // namespace
+
+bool Request::needsData() const
+{
+    return command != Command::ListStandards && command != Command::ListPressures;
+}
+
+std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance)
+{
+    const QString command = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("identify"))
+        return identifyRequest(rest, tolerance);
+    if (tolerance)
+        return QStringLiteral("--tolerance belongs to identify only");
+
+    const bool isList = command == QLatin1String("list");
+    if (!isList && command != QLatin1String("show"))
+        return command.isEmpty() ? QStringLiteral("no command given (valid: list, show, identify; see --help)")
+                                 : QStringLiteral("unknown command '%1' (valid: list, show, identify)").arg(command);
+    if (isList ? rest.size() > 2 : rest.size() != 3)
+        return isList ? QStringLiteral("list takes at most STANDARD and PRESSURE")
+                      : QStringLiteral("show takes STANDARD PRESSURE DN");
+
+    Request request;
+    request.command = isList ? Command::ListStandards : Command::Show;
+    if (rest.isEmpty())
+        return request;
+    const Parsed<const FlangeStandard *> standard = standardNamed(rest[0]);
+    if (const UsageError *error = std::get_if<UsageError>(&standard))
+        return error->message;
+    request.standard = std::get<const FlangeStandard *>(standard);
+    request.command = isList ? Command::ListPressures : Command::Show;
+    if (rest.size() == 1)
+        return request;
+    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, rest[1]);
+    if (const UsageError *error = std::get_if<UsageError>(&pressure))
+        return error->message;
+    request.pressure = std::get<PressureEntry>(pressure);
+    if (isList) {
+        request.command = Command::ListDiameters;
+        return request;
+    }
+    const Parsed<QString> diameter = diameterNamed(rest[2]);
+    if (const UsageError *error = std::get_if<UsageError>(&diameter))
+        return error->message;
+    request.diameter = std::get<QString>(diameter);
+    return request;
+}
+
+} // namespace vantelo::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "lookup/flange_standard.h"
+#include "lookup/identify.h"
+#include "lookup/standard_facts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+namespace vantelo::cli {
+
+// One checked request of the command line.
+struct Request
+{
+    enum class Command { ListStandards, ListPressures, ListDiameters, Show, Identify };
+
+    Command command = Command::ListStandards;
+    const lookup::FlangeStandard *standard = nullptr;
+    lookup::PressureEntry pressure;
+    QString diameter; // the DN in its general number form
+    lookup::Measurements measured;
+
+    bool needsData() const;
+};
+
+// The request the positional arguments (and --tolerance) make, or a one-line
+// reason naming the bad argument and what would have been valid.
+std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance);
+
+} // namespace vantelo::cli

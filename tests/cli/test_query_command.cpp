@@ -1,0 +1,185 @@
+// vantelo-query run as a whole program on the shipped data file: what each
+// command prints in each format, its exit status, and a one-line reason for
+// every bad argument.
+
+#include <QJsonArray>
+#include <algorithm>
+#include <cmath>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class QueryCommandTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void answers_data();
+    void answers();
+    void badUsageNamesTheArgument_data();
+    void badUsageNamesTheArgument();
+    void showAsJsonKeepsNumbersAndUnknowns();
+    void identifyAsJsonAndCsv();
+
+private:
+    Run run(const QStringList &arguments) const;
+    QString m_program;
+};
+
+void QueryCommandTest::initTestCase()
+{
+    const QString dir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
+    m_program = dir + QStringLiteral("/vantelo-query");
+    QVERIFY(QFile::exists(m_program));
+    if (!QFile::exists(dir + QStringLiteral("/FLDATA.mdb")))
+        QSKIP("the shipped data file has not been built");
+}
+
+Run QueryCommandTest::run(const QStringList &arguments) const
+{
+    QProcess process;
+    process.start(m_program, arguments);
+    Run result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.status = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+void QueryCommandTest::answers_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("line"); // the start of a line of the output, blanks squeezed
+    QTest::newRow("standards") << QStringList{"list"} << 0 << "HG20618 Class _HG20618";
+    QTest::newRow("classes") << QStringList{"list", "HG20616"} << 0 << "1500# 26";
+    QTest::newRow("pressures") << QStringList{"list", "20595", "--format", "csv"} << 0 << "6.3,6.3";
+    QTest::newRow("diameters") << QStringList{"list", "hg20617", "2500#"} << 0 << "50";
+    QTest::newRow("show by class") << QStringList{"show", "HG20617", "2500#", "50"} << 0 << "法兰外径D 235";
+    QTest::newRow("show by bare class") << QStringList{"show", "HG20617", "2500", "50"} << 0 << "螺栓孔直径L 30";
+    QTest::newRow("show by MPa") << QStringList{"show", "HG20617", "42.0", "50"} << 0 << "钢管外径A 60.3";
+    QTest::newRow("show csv") << QStringList{"show", "HG20593", "1.6", "100", "--format=csv"} << 0
+                              << "螺孔中圆直径K,180";
+    QTest::newRow("identify") << QStringList{"identify", "D=340", "K=295", "n=12", "L=22"} << 0
+                              << "HG20593 HG20594 HG20595 HG20596 PN 1.6 1.6 200 340 295 12 22 0 0 0";
+    QTest::newRow("identify from adjacent holes")
+        << QStringList{"identify", "n=12", "s=76.35", "--tolerance", "0.1"} << 0
+        << "HG20593 HG20594 HG20595 HG20596 PN 1.6 1.6 200 340 295 12 22 0.006";
+    QTest::newRow("no such DN") << QStringList{"show", "HG20593", "1.6", "99999"} << 1 << "";
+    QTest::newRow("fits nothing") << QStringList{"identify", "D=340", "n=7"} << 1 << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "-h, --help";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "vantelo-query 0.1";
+}
+
+void QueryCommandTest::answers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, line);
+    const Run result = run(arguments);
+    QCOMPARE(result.status, status);
+    if (line.isEmpty()) {
+        QCOMPARE(result.out, QString());
+        return;
+    }
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString &printed) { return printed.simplified().startsWith(line); }),
+             qPrintable(result.out));
+}
+
+void QueryCommandTest::badUsageNamesTheArgument_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named"); // the bad argument or the valid choices
+    QTest::newRow("no command") << QStringList{} << "list, show, identify";
+    QTest::newRow("unknown command") << QStringList{"drop", "table"} << "'drop'";
+    QTest::newRow("unknown option") << QStringList{"list", "--bogus"} << "bogus";
+    QTest::newRow("unknown format") << QStringList{"list", "--format", "xml"} << "text, csv, json";
+    QTest::newRow("unknown standard") << QStringList{"list", "HG9"} << "'HG9' (valid: HG20593, HG20594";
+    QTest::newRow("pressure not offered") << QStringList{"list", "HG20616", "2500#"} << "1500# (26.0 MPa)";
+    QTest::newRow("quote in pressure") << QStringList{"show", "HG20593", "1.6' or '1'='1", "100"} << "'1.6' or";
+    QTest::newRow("DN not a number") << QStringList{"show", "HG20593", "1.6", "100;drop"} << "'100;drop'";
+    QTest::newRow("DN not finite") << QStringList{"show", "HG20593", "1.6", "inf"} << "'inf'";
+    QTest::newRow("show too short") << QStringList{"show", "HG20593"} << "STANDARD PRESSURE DN";
+    QTest::newRow("no measurement") << QStringList{"identify"} << "no measurement";
+    QTest::newRow("negative measurement") << QStringList{"identify", "D=-340"} << "'D=-340'";
+    QTest::newRow("zero measurement") << QStringList{"identify", "L=0"} << "'L=0'";
+    QTest::newRow("measurement not a number") << QStringList{"identify", "K=abc"} << "'K=abc'";
+    QTest::newRow("unknown measurement") << QStringList{"identify", "x=5"} << "'x=5'";
+    QTest::newRow("fractional count") << QStringList{"identify", "n=8.5"} << "'n=8.5'";
+    QTest::newRow("measured twice") << QStringList{"identify", "D=1", "D=2"} << "'D=2'";
+    QTest::newRow("opposite holes, odd count") << QStringList{"identify", "o=295", "n=5"} << "even";
+    QTest::newRow("negative tolerance") << QStringList{"identify", "D=340", "--tolerance", "-1"} << "'-1'";
+    QTest::newRow("missing data file") << QStringList{"list", "HG20593", "1.6", "--data", "/nonexistent/FLDATA.mdb"}
+                                       << "/nonexistent/FLDATA.mdb";
+    QTest::newRow("not a data file") << QStringList{"identify", "D=340", "--data", "/etc/passwd"} << "/etc/passwd";
+    QTest::newRow("Access file without flange tables")
+        << QStringList{"identify", "D=340", "--data", qEnvironmentVariable("VANTELO_FIXTURES_DIR") + "/nwind-jet3.mdb"}
+        << "no readable flange table";
+}
+
+void QueryCommandTest::badUsageNamesTheArgument()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    const Run result = run(arguments);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(result.err.contains(named), qPrintable(result.err));
+}
+
+void QueryCommandTest::showAsJsonKeepsNumbersAndUnknowns()
+{
+    const Run result = run({"show", "HG20596", "1.6", "100", "--format", "json"});
+    QCOMPARE(result.status, 0);
+    const QJsonObject row = QJsonDocument::fromJson(result.out.toUtf8()).object();
+    QCOMPARE(row.value("公称压力PN"), QJsonValue("1.6"));
+    QCOMPARE(row.value("公称通径DN"), QJsonValue(100));
+    QCOMPARE(row.value("法兰外径D"), QJsonValue(220));
+    QVERIFY(row.contains("法兰厚度C"));
+    QVERIFY(row.value("法兰厚度C").isNull());
+}
+
+void QueryCommandTest::identifyAsJsonAndCsv()
+{
+    const QStringList measured{"identify", "K=241", "n=8", "L=22"};
+    const QJsonArray flanges = QJsonDocument::fromJson(run(measured + QStringList{"-f", "json"}).out.toUtf8()).array();
+    QVERIFY(flanges.size() >= 3);
+    const QJsonObject best = flanges.first().toObject();
+    QCOMPARE(best.value("standards").toArray(), (QJsonArray{"HG20616", "HG20617", "HG20618"}));
+    QCOMPARE(best.value("pressure"), QJsonValue("150#"));
+    QCOMPARE(best.value("MPa"), QJsonValue(2));
+    QCOMPARE(best.value("DN"), QJsonValue(150));
+    QVERIFY(best.value("dD").isNull());
+    QVERIFY(std::abs(best.value("dK").toDouble() - 0.3) < 1e-9);
+
+    const Run none = run({"identify", "D=340", "n=7", "--format", "json"});
+    QCOMPARE(none.status, 1);
+    const QJsonDocument empty = QJsonDocument::fromJson(none.out.toUtf8());
+    QVERIFY(empty.isArray() && empty.array().isEmpty());
+
+    const QStringList csv = run(measured + QStringList{"--format", "csv"}).out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(csv.first(), QStringLiteral("standards,system,pressure,MPa,DN,D,K,n,L,dD,dK,dL"));
+    QCOMPARE(csv.size(), flanges.size() + 1);
+    QVERIFY2(csv.contains("HG20593 HG20594 HG20595 HG20596,PN,1.6,1.6,150,285,240,8,22,,-1,0"), qPrintable(csv.join('\n')));
+}
+
+QTEST_GUILESS_MAIN(QueryCommandTest)
+#include "test_query_command.moc"
