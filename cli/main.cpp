@@ -5,9 +5,11 @@
 
 #include "app/module1.h"
 #include "app/version.h"
+#include "data/program_directory.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -34,14 +36,19 @@ int fail(const QString &message)
     return cli::BadUsage;
 }
 
+// A lookup runs without an application object, whose set-up would cost more
+// than the lookup itself; only the help text needs one, for the program name.
+int printHelp(const QCommandLineParser &parser, int argc, char *argv[])
+{
+    const QCoreApplication application(argc, argv);
+    std::fputs(qPrintable(parser.helpText()), stdout);
+    return cli::Found;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vantelo-query"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(app::kVersion));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
     const QCommandLineOption help = parser.addHelpOption();
@@ -60,12 +67,13 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, show or identify."),
                                  QStringLiteral("command [arguments...]"));
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    if (!parser.parse(arguments))
         return fail(parser.errorText());
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return cli::Found;
-    }
+    if (parser.isSet(help))
+        return printHelp(parser, argc, argv);
     if (parser.isSet(version)) {
         std::printf("vantelo-query %s\n", app::kVersion);
         return cli::Found;
@@ -83,13 +91,14 @@ int main(int argc, char *argv[])
 
     data::Connection connection;
     if (request.needsData()) {
-        connection.setConnectionString(parser.isSet(dataFile)
-                                           ? QStringLiteral("Data Source=") + parser.value(dataFile)
-                                           : app::connectionStringFor(QCoreApplication::applicationDirPath()));
-        const QString path = parser.isSet(dataFile) ? parser.value(dataFile)
-                                                    : data::Connection::dataSource(connection.connectionString());
+        // The file is opened by its path, never through a connection string,
+        // so that a path may hold any character, ';' included.
+        const QString path = parser.isSet(dataFile)
+                                 ? parser.value(dataFile)
+                                 : data::Connection::dataSource(app::connectionStringFor(data::programDirectory()));
         QString error;
-        if (!connection.open(&error))
+        connection.adopt(data::Database::open(path, &error));
+        if (!connection.isOpen())
             return fail(QStringLiteral("cannot read the data file '%1': %2").arg(path, error));
     }
 

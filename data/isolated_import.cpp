@@ -1,8 +1,8 @@
 #include "isolated_import.h"
 
+#include "program_directory.h"
 #include "received_copy.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -35,7 +35,7 @@ sqlite3 *fail(QString *error, const QString &reason)
 
 QString helperBesideTheProgram()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(ImportHelperName);
+    return programDirectory() + QLatin1Char('/') + QLatin1String(ImportHelperName);
 }
 
 enum class Outcome { Finished, TimedOut, TooLarge };

@@ -2,8 +2,6 @@
 
 #include "data/key_columns.h"
 
-#include <QRegularExpression>
-
 namespace vantelo::lookup {
 
 namespace {
@@ -14,11 +12,25 @@ bool isSafePressure(const QString &pressure)
 }
 
 // Digits with an optional sign and fraction, nothing else: what a diameter
-// list entry made from a number looks like.
+// list entry made from a number looks like. Scanned by hand: compiling a
+// regular expression would cost more than a whole lookup from the command line.
 bool isPlainDecimal(const QString &diameter)
 {
-    static const QRegularExpression plainDecimal(QStringLiteral("\\A-?[0-9]+(\\.[0-9]+)?\\z"));
-    return plainDecimal.match(diameter).hasMatch();
+    qsizetype at = diameter.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const auto skipDigits = [&] {
+        const qsizetype start = at;
+        while (at < diameter.size() && diameter.at(at) >= QLatin1Char('0') && diameter.at(at) <= QLatin1Char('9'))
+            ++at;
+        return at > start;
+    };
+    if (!skipDigits())
+        return false;
+    if (at < diameter.size() && diameter.at(at) == QLatin1Char('.')) {
+        ++at;
+        if (!skipDigits())
+            return false;
+    }
+    return at == diameter.size();
 }
 
 const QString Diameter = QString::fromUtf8(data::DiameterColumn);

@@ -151,6 +151,11 @@ void TestDimensionQuery::statementTexts_data()
                                        << "select distinct 公称通径DN from _HG20594 where 公称压力PN='1.6'";
     QTest::newRow("diameters HG20618") << 7 << "2.0" << QString()
                                        << "select distinct 公称通径DN from _HG20618 where 公称压力PN='2.0'";
+    QTest::newRow("signed fraction") << 1 << "1.6" << "-12.5"
+                                     << "select * from _HG20593 where 公称压力PN='1.6' and 公称通径DN=-12.5";
+    // Anything but a plain decimal number never reaches the statement.
+    for (const char *refused : {"-", "1e3", ".5", "5.", "1.2.3", "100 or 1=1", "１００"})
+        QTest::newRow(refused) << 1 << "1.6" << refused << "";
 }
 
 void TestDimensionQuery::statementTexts()
