@@ -65,15 +65,16 @@ void limitEngine(sqlite3 *db)
     for (const auto &limit : Limits)
         sqlite3_limit(db, limit.id, limit.value);
     replaceCostlyFunctions(db);
+    // Sorting and DISTINCT stay within the heap limit instead of spilling to
+    // temporary files. Set before anything is read: changing it later makes
+    // the engine parse the schema a second time.
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
 }
 
 void allowReadsOnly(sqlite3 *db)
 {
     limitEngine(db);
     sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
-    // Sorting and DISTINCT then stay within the heap limit instead of
-    // spilling to temporary files.
-    sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_set_authorizer(db, authorize, nullptr);

@@ -9,8 +9,9 @@ namespace vantelo::data {
 // Caps on what one connection may build: string, row and statement lengths,
 // expression and compound depths, program size, function arguments, and the
 // engine's whole heap (a process-wide cap); built-in functions whose one
-// call may run unbounded are replaced by failing ones. Set before the engine
-// reads the schema, so that a schema beyond the caps fails the open.
+// call may run unbounded are replaced by failing ones; temporary tables stay
+// in memory. Set before the engine reads the schema, so that a schema beyond
+// the caps fails the open.
 void limitEngine(sqlite3 *db);
 
 // From now on the connection compiles nothing but reads: no write, no
