@@ -6,7 +6,8 @@ namespace vantelo::data {
 
 QString programDirectory()
 {
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+    // The kernel gives the link's target with every link already resolved.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(QLatin1Char('/'), 0, -2);
 }
 
 } // namespace vantelo::data

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -33,6 +34,7 @@ private slots:
     void badUsageNamesTheArgument();
     void showAsJsonKeepsNumbersAndUnknowns();
     void identifyAsJsonAndCsv();
+    void readsAFileWhosePathHoldsASemicolon();
 
 private:
     Run run(const QStringList &arguments) const;
@@ -179,6 +181,16 @@ void QueryCommandTest::identifyAsJsonAndCsv()
     QCOMPARE(csv.first(), QStringLiteral("standards,system,pressure,MPa,DN,D,K,n,L,dD,dK,dL"));
     QCOMPARE(csv.size(), flanges.size() + 1);
     QVERIFY2(csv.contains("HG20593 HG20594 HG20595 HG20596,PN,1.6,1.6,150,285,240,8,22,,-1,0"), qPrintable(csv.join('\n')));
+}
+
+void QueryCommandTest::readsAFileWhosePathHoldsASemicolon()
+{
+    const QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("a;Data Source=elsewhere;b.mdb"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/FLDATA.mdb"), copy));
+    const Run result = run({"show", "HG20593", "1.6", "100", "--data", copy});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(QStringLiteral("法兰外径D")), qPrintable(result.err));
 }
 
 QTEST_GUILESS_MAIN(QueryCommandTest)
