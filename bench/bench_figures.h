@@ -1,37 +1,14 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "timing.h"
+
 #include <QString>
 
-#include <algorithm>
 #include <functional>
-#include <vector>
 
 struct sqlite3;
 
 namespace vantelo::bench {
-
-inline double median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return -1;
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-// The median time of runs calls of step(i), in milliseconds.
-template<typename Step>
-double medianMsOf(int runs, Step step)
-{
-    std::vector<double> samples;
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        step(i);
-        samples.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(samples);
-}
 
 struct ProcessFigures
 {
