@@ -78,24 +78,10 @@ Database::~Database()
 std::unique_ptr<Database> Database::open(const QString &path, QString *error)
 {
     const FileCheck check = inspectDataFile(path);
-    if (check.format == FileFormat::Sqlite) {
-        OpenedSqliteFile file = openSqliteFile(path, error);
-        if (!file.db)
-            return nullptr;
-        // Guarded and its schema read while the integrity check runs aside;
-        // a connection to a damaged file is closed unused.
-        std::unique_ptr<Database> database = adopt(file.db);
-        const QString fault = file.fault.get();
-        if (!fault.isEmpty()) {
-            setError(error, fault);
-            return nullptr;
-        }
-        if (!database)
-            setError(error, QStringLiteral("the schema of the database cannot be read"));
-        return database;
-    }
     sqlite3 *db = nullptr;
-    if (check.format == FileFormat::Access)
+    if (check.format == FileFormat::Sqlite)
+        db = openSqliteFile(path, error);
+    else if (check.format == FileFormat::Access)
         db = importAccessFileIsolated(path, error);
     else
         setError(error, check.problem);

@@ -110,51 +110,30 @@ sqlite3 *readWithLog(const QString &path)
     return db;
 }
 
-constexpr int ReadInPlace = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
-
-// Why the database fails its integrity check; empty when it passes. The
-// check is the first moment the engine reads the schema on this connection.
-QString faultOf(sqlite3 *db)
-{
-    return passesIntegrityCheck(db) ? QString()
-                                    : QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(": the database is damaged");
-}
-
 } // namespace
 
-OpenedSqliteFile openSqliteFile(const QString &path, QString *error)
+sqlite3 *openSqliteFile(const QString &path, QString *error)
 {
-    OpenedSqliteFile opened;
+    sqlite3 *db = nullptr;
     switch (sideFilesOf(path)) {
     case SideFiles::Unsafe:
         setError(error, QStringLiteral("a journal beside the database may hold an unfinished transaction"));
-        return opened;
-    case SideFiles::Log: {
-        // The copy lives only in this connection: checked here, before the
-        // caller allows it nothing but reads.
-        opened.db = readWithLog(path);
-        std::promise<QString> verdict;
-        verdict.set_value(opened.db ? faultOf(opened.db) : QString());
-        opened.fault = verdict.get_future();
+        return nullptr;
+    case SideFiles::Log:
+        db = readWithLog(path);
+        break;
+    case SideFiles::None:
+        db = openLimited(immutableFileUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         break;
     }
-    case SideFiles::None: {
-        const QByteArray uri = immutableFileUri(path);
-        opened.db = openLimited(uri, ReadInPlace);
-        // Where no thread can be had, the check runs when its verdict is asked for.
-        if (opened.db)
-            opened.fault = std::async(std::launch::async | std::launch::deferred, [uri] {
-                sqlite3 *checker = openLimited(uri, ReadInPlace);
-                QString fault = checker ? faultOf(checker) : QStringLiteral("the database cannot be opened");
-                sqlite3_close_v2(checker);
-                return fault;
-            });
-        break;
+    // The check is the first moment the engine reads the schema.
+    if (!db || !passesIntegrityCheck(db)) {
+        setError(error, db ? QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(": the database is damaged")
+                           : QStringLiteral("the database cannot be opened"));
+        sqlite3_close_v2(db);
+        return nullptr;
     }
-    }
-    if (!opened.db)
-        setError(error, QStringLiteral("the database cannot be opened"));
-    return opened;
+    return db;
 }
 
 } // namespace vantelo::data
