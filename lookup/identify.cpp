@@ -18,10 +18,10 @@ namespace {
 const QString PressureKey = QString::fromUtf8(data::PressureColumn);
 const QString DiameterKey = QString::fromUtf8(data::DiameterColumn);
 // The connection dimensions every flange table holds.
-const QString OutsideColumn = QStringLiteral("法兰外径D");
-const QString BoltCircleColumn = QStringLiteral("螺孔中圆直径K");
-const QString BoltCountColumn = QStringLiteral("螺栓孔数量n");
-const QString BoltHoleColumn = QStringLiteral("螺栓孔直径L");
+const QString OutsideColumn = QString::fromUtf8(data::OutsideColumn);
+const QString BoltCircleColumn = QString::fromUtf8(data::BoltCircleColumn);
+const QString BoltCountColumn = QString::fromUtf8(data::BoltCountColumn);
+const QString BoltHoleColumn = QString::fromUtf8(data::BoltHoleColumn);
 
 // Room for the rounding of a worked-out K and of decimal fractions, far below
 // anything a caliper reads.

@@ -66,10 +66,10 @@ struct TableLayout
 namespace column {
 inline constexpr std::string_view Pressure = data::PressureColumn;
 inline constexpr std::string_view Diameter = data::DiameterColumn;
-inline constexpr std::string_view OutsideD = "法兰外径D";
-inline constexpr std::string_view BoltCircleK = "螺孔中圆直径K";
-inline constexpr std::string_view BoltCountN = "螺栓孔数量n";
-inline constexpr std::string_view BoltHoleL = "螺栓孔直径L";
+inline constexpr std::string_view OutsideD = data::OutsideColumn;
+inline constexpr std::string_view BoltCircleK = data::BoltCircleColumn;
+inline constexpr std::string_view BoltCountN = data::BoltCountColumn;
+inline constexpr std::string_view BoltHoleL = data::BoltHoleColumn;
 inline constexpr std::string_view ThicknessC = "法兰厚度C";
 inline constexpr std::string_view HeightH = "法兰高度H";
 } // namespace column

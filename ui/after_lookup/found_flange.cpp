@@ -1,5 +1,7 @@
 #include "ui/after_lookup/found_flange.h"
 
+#include "data/key_columns.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,7 +9,8 @@ namespace vantelo::ui {
 namespace {
 
 // What a fitter measures to find a mating flange, in the order they are quoted.
-constexpr std::array<const char *, 4> kConnectionColumns = {"法兰外径D", "螺孔中圆直径K", "螺栓孔数量n", "螺栓孔直径L"};
+constexpr std::array<const char *, 4> kConnectionColumns = {data::OutsideColumn, data::BoltCircleColumn,
+                                                           data::BoltCountColumn, data::BoltHoleColumn};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "ui/after_lookup/found_flange.h"
 #include "ui/after_lookup/value_origin_text.h"
 
+#include "data/key_columns.h"
 #include "lookup/diameter_list.h"
 #include "lookup/dimension_query.h"
 
@@ -14,7 +15,7 @@
 namespace vantelo::ui {
 namespace {
 
-const QString kDiameterColumn = QStringLiteral("公称通径DN");
+const QString kDiameterColumn = QString::fromUtf8(data::DiameterColumn);
 
 } // namespace
 
