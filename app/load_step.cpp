@@ -1,7 +1,6 @@
 #include "load_step.h"
 
-#include "module1.h"
-
+#include "data/shared_connection.h"
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/form1.h"
 #include "ui/identify_action.h"
@@ -25,8 +24,8 @@ std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::P
 
 std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1)
 {
-    ConnectDatabase();
-    return fillPages(form1, form1.pages(), DbConnection());
+    data::ConnectDatabase();
+    return fillPages(form1, form1.pages(), data::DbConnection());
 }
 
 std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1, data::Connection &connection,
@@ -38,7 +37,7 @@ std::vector<ui::StandardPage *> loadForm1(ui::Form1 &form1, data::Connection &co
 std::vector<ui::StandardPage *> loadForm1(QWidget &window, std::span<const ui::PageHandles> pages,
                                          data::Connection &connection, const QString &programDirectory)
 {
-    ConnectDatabase(connection, programDirectory);
+    data::ConnectDatabase(connection, programDirectory);
     return fillPages(window, pages, connection);
 }
 

@@ -1,6 +1,6 @@
 #include "load_step.h"
 
-#include "app/version.h"
+#include "version.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -9,9 +9,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantelo"));
-    QApplication::setApplicationVersion(QString::fromLatin1(vantelo::app::kVersion));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantelo::kVersion));
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(vantelo::app::kApplicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vantelo::kApplicationId));
 
     vantelo::ui::Form1 form1;
     vantelo::app::loadForm1(form1);

@@ -3,9 +3,10 @@
 #include "query_commands.h"
 #include "query_request.h"
 
-#include "app/module1.h"
-#include "app/version.h"
+#include "version.h"
+
 #include "data/program_directory.h"
+#include "data/shared_connection.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(help))
         return printHelp(parser, argc, argv);
     if (parser.isSet(version)) {
-        std::printf("vantelo-query %s\n", app::kVersion);
+        std::printf("vantelo-query %s\n", kVersion);
         return cli::Found;
     }
     const std::optional<cli::Format> outputFormat = cli::formatNamed(parser.value(format));
@@ -93,9 +94,8 @@ int main(int argc, char *argv[])
     if (request.needsData()) {
         // The file is opened by its path, never through a connection string,
         // so that a path may hold any character, ';' included.
-        const QString path = parser.isSet(dataFile)
-                                 ? parser.value(dataFile)
-                                 : data::Connection::dataSource(app::connectionStringFor(data::programDirectory()));
+        const QString path =
+            parser.isSet(dataFile) ? parser.value(dataFile) : data::dataFileIn(data::programDirectory());
         QString error;
         connection.adopt(data::Database::open(path, &error));
         if (!connection.isOpen())

@@ -27,13 +27,13 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation")
 set(VANTELO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vantelo)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C date -u -R -d ${VANTELO_RELEASE_DATE}
     OUTPUT_VARIABLE VANTELO_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-configure_file(${CMAKE_SOURCE_DIR}/app/install/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/linux/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
     COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
     DEPENDS ${CMAKE_BINARY_DIR}/changelog)
 add_custom_target(package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
 # PROVENANCE.md says where every dimension value comes from.
-install(FILES ${CMAKE_SOURCE_DIR}/app/install/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/linux/copyright ${CMAKE_BINARY_DIR}/changelog.gz
     ${CMAKE_SOURCE_DIR}/data/sources/PROVENANCE.md
     DESTINATION ${VANTELO_DOC_DIR})
 

@@ -1,22 +1,26 @@
-#include "module1.h"
+#include "shared_connection.h"
 
-#include <QCoreApplication>
+#include "program_directory.h"
 
-namespace vantelo::app {
+namespace vantelo::data {
 
-data::Connection &DbConnection()
+QString dataFileIn(const QString &programDirectory)
 {
-    static data::Connection connection;
+    return programDirectory + QLatin1Char('/') + QLatin1String(DataFileName);
+}
+
+Connection &DbConnection()
+{
+    static Connection connection;
     return connection;
 }
 
 QString connectionStringFor(const QString &programDirectory)
 {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + programDirectory
-        + QStringLiteral("/FLDATA.mdb");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dataFileIn(programDirectory);
 }
 
-bool ConnectDatabase(data::Connection &connection, const QString &programDirectory)
+bool ConnectDatabase(Connection &connection, const QString &programDirectory)
 {
     connection.setConnectionString(connectionStringFor(programDirectory));
     return connection.open();
@@ -24,7 +28,7 @@ bool ConnectDatabase(data::Connection &connection, const QString &programDirecto
 
 bool ConnectDatabase()
 {
-    return ConnectDatabase(DbConnection(), QCoreApplication::applicationDirPath());
+    return ConnectDatabase(DbConnection(), programDirectory());
 }
 
-} // namespace vantelo::app
+} // namespace vantelo::data

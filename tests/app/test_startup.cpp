@@ -2,7 +2,7 @@
 // window after the load step with the shipped data file.
 
 #include "app/load_step.h"
-#include "app/module1.h"
+#include "data/shared_connection.h"
 #include "ui/caption.h"
 #include "ui/page_handles.h"
 #include "ui/form1.h"
@@ -31,7 +31,7 @@ private slots:
 
 void TestStartup::connectionStringNamesTheProgramDirectory()
 {
-    QCOMPARE(app::connectionStringFor(QStringLiteral("/opt/vantelo")),
+    QCOMPARE(data::connectionStringFor(QStringLiteral("/opt/vantelo")),
              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vantelo/FLDATA.mdb"));
 }
 
@@ -39,7 +39,7 @@ void TestStartup::missingFileFailsTheOpenQuietly()
 {
     QTemporaryDir dir;
     data::Connection connection;
-    QVERIFY(!app::ConnectDatabase(connection, dir.path()));
+    QVERIFY(!data::ConnectDatabase(connection, dir.path()));
     QVERIFY(!connection.isOpen());
     QVERIFY(!connection.execute(QStringLiteral("select 1")).has_value());
 }
@@ -59,9 +59,9 @@ void TestStartup::dataFileInWorkingDirectoryIsNotUsed()
     ui::Form1 form1;
     app::loadForm1(form1);
     QDir::setCurrent(before);
-    QVERIFY(!app::DbConnection().isOpen());
+    QVERIFY(!data::DbConnection().isOpen());
     QCOMPARE(form1.findChild<QComboBox *>(QStringLiteral("Combo2"))->count(), 0);
-    QVERIFY(app::DbConnection().connectionString().startsWith(
+    QVERIFY(data::DbConnection().connectionString().startsWith(
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QCoreApplication::applicationDirPath()));
 }
 
