@@ -12,13 +12,9 @@ namespace vantelo::cli {
 
 namespace {
 
-QString cellText(const QJsonValue &cell)
+QString cellText(const Cell &cell)
 {
-    if (cell.isDouble())
-        return data::generalNumberText(cell.toDouble());
-    if (cell.isArray())
-        return cell.toVariant().toStringList().join(QLatin1Char(' '));
-    return cell.toString();
+    return cell.text;
 }
 
 // East Asian wide characters take two columns of a terminal.
@@ -61,9 +57,9 @@ QByteArray asText(const OutputTable &table)
     for (const auto &row : table.rows) {
         QStringList cells;
         QList<bool> right;
-        for (const QJsonValue &cell : row) {
+        for (const Cell &cell : row) {
             cells << cellText(cell);
-            right << cell.isDouble();
+            right << cell.json.isDouble();
         }
         text += line(cells, right);
     }
@@ -91,7 +87,7 @@ QByteArray asCsv(const OutputTable &table)
     QString text = line(table.headers);
     for (const auto &row : table.rows) {
         QStringList cells;
-        for (const QJsonValue &cell : row)
+        for (const Cell &cell : row)
             cells << cellText(cell);
         text += line(cells);
     }
@@ -103,20 +99,29 @@ QByteArray asJson(const OutputTable &table)
     if (table.record) {
         QJsonObject object;
         for (const auto &row : table.rows)
-            object.insert(cellText(row.value(0)), row.value(1));
+            object.insert(row.at(0).text, row.at(1).json);
         return QJsonDocument(object).toJson(QJsonDocument::Indented);
     }
     QJsonArray array;
     for (const auto &row : table.rows) {
         QJsonObject object;
         for (qsizetype i = 0; i < table.headers.size(); ++i)
-            object.insert(table.headers[i], row.value(i));
+            object.insert(table.headers[i], i < row.size() ? row.at(i).json : QJsonValue());
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
 } // namespace
+
+QString Cell::textOf(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return data::generalNumberText(value.toDouble());
+    if (value.isArray())
+        return value.toVariant().toStringList().join(QLatin1Char(' '));
+    return value.toString();
+}
 
 std::optional<Format> formatNamed(const QString &name)
 {

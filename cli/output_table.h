@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <type_traits>
+#include <utility>
 
 namespace vantelo::cli {
 
@@ -13,12 +15,30 @@ enum class Format { Text, Csv, Json };
 
 std::optional<Format> formatNamed(const QString &name);
 
-// What a command answers: named columns and rows of cells. A cell is a
-// number, a text, null (unknown) or an array of texts.
+// One cell of an answer: a number, a text, null (unknown) or an array of
+// texts, and the text it shows as text or CSV (a number in its general form
+// unless the cell was given its text, such as a pressure's "2.0").
+struct Cell
+{
+    template <typename T>
+        requires std::is_constructible_v<QJsonValue, T &&>
+    Cell(T &&value) : json(std::forward<T>(value)), text(textOf(json))
+    {
+    }
+    Cell(double number, const QString &givenText) : json(number), text(givenText) {}
+
+    QJsonValue json;
+    QString text;
+
+private:
+    static QString textOf(const QJsonValue &value);
+};
+
+// What a command answers: named columns and rows of cells.
 struct OutputTable
 {
     QStringList headers;
-    QList<QList<QJsonValue>> rows;
+    QList<QList<Cell>> rows;
     // One record of (name, value) rows: JSON gives it as one object.
     bool record = false;
 };

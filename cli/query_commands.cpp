@@ -1,5 +1,6 @@
 #include "query_commands.h"
 
+#include "lookup/diameter_list.h"
 #include "lookup/statements.h"
 
 #include "data/key_columns.h"
@@ -29,11 +30,13 @@ QJsonValue cell(const data::FieldValue &value)
     return QJsonValue::Null;
 }
 
-QJsonValue mpa(const QString &storedPressure)
+// A number as the data file or the page gives it: its text as given ("2.0"),
+// a number in JSON.
+Cell numberText(const QString &text)
 {
     bool ok = false;
-    const double value = storedPressure.toDouble(&ok);
-    return ok ? QJsonValue(value) : QJsonValue(storedPressure);
+    const double value = text.toDouble(&ok);
+    return ok ? Cell(value, text) : Cell(text);
 }
 
 QString systemOf(const FlangeStandard &standard)
@@ -64,23 +67,21 @@ Answer listPressures(const FlangeStandard &standard)
     Answer answer;
     answer.table.headers = {QStringLiteral("pressure"), QStringLiteral("MPa")};
     for (const lookup::PressureEntry &entry : lookup::pressureEntries(standard))
-        answer.table.rows.append({entry.listed, mpa(entry.stored)});
+        answer.table.rows.append({entry.listed, numberText(entry.stored)});
     return answer;
 }
 
 Answer listDiameters(const Request &request, const data::Connection &connection)
 {
-    const std::optional<QString> statement = lookup::diameterStatement(*request.standard, request.pressure.stored);
     QString error;
-    std::optional<data::ResultSet> rows = statement ? connection.execute(*statement, &error) : std::nullopt;
-    if (!rows)
+    const std::optional<QStringList> entries =
+        lookup::readDiameterEntries(*request.standard, request.pressure.stored, connection, &error);
+    if (!entries)
         return unreadable(*request.standard, error);
     Answer answer;
     answer.table.headers = {QStringLiteral("DN")};
-    for (; !rows->atEnd(); rows->moveNext()) {
-        if (const std::optional<data::FieldValue> value = rows->field(QString::fromUtf8(data::DiameterColumn)))
-            answer.table.rows.append({cell(*value)});
-    }
+    for (const QString &entry : *entries)
+        answer.table.rows.append({numberText(entry)});
     if (answer.table.rows.isEmpty()) {
         answer.status = NothingFound;
         answer.notes << QStringLiteral("%1 holds no DN at %2").arg(lookup::standardName(*request.standard),
@@ -127,7 +128,7 @@ Answer identify(const Request &request, const data::Connection &connection)
         for (const FlangeStandard *standard : flange.standards)
             standards.append(lookup::standardName(*standard));
         answer.table.rows.append({standards, systemOf(*flange.standards.front()), flange.pressure,
-                                  mpa(flange.storedPressure), flange.diameter, cell(flange.outsideDiameter),
+                                  numberText(flange.storedPressure), flange.diameter, cell(flange.outsideDiameter),
                                   cell(flange.boltCircle),
                                   flange.boltCount ? QJsonValue(*flange.boltCount) : QJsonValue(QJsonValue::Null),
                                   cell(flange.boltHole), cell(flange.outsideDeviation),

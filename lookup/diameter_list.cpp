@@ -28,16 +28,15 @@ std::optional<QString> classPressure(const FlangeStandard &standard, const QStri
     return PressureClassTable(classText, standard.classesTranslated);
 }
 
-QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
-                            const data::Connection &connection)
+std::optional<QStringList> readDiameterEntries(const FlangeStandard &standard, const QString &pressure,
+                                               const data::Connection &connection, QString *error)
 {
-    QStringList entries;
     const std::optional<QString> statement = diameterStatement(standard, pressure);
-    std::optional<data::ResultSet> rows;
-    if (statement)
-        rows = connection.execute(*statement);
-    // A result that failed to open has no rows: the loop ends at once.
-    for (; rows && !rows->atEnd(); rows->moveNext()) {
+    std::optional<data::ResultSet> rows = statement ? connection.execute(*statement, error) : std::nullopt;
+    if (!rows)
+        return std::nullopt;
+    QStringList entries;
+    for (; !rows->atEnd(); rows->moveNext()) {
         const std::optional<data::FieldValue> value = rows->field(QString::fromUtf8(data::DiameterColumn));
         const std::optional<QString> text =
             value && canBeAskedFor(*value) ? data::fieldText(*value) : std::nullopt;
@@ -45,6 +44,12 @@ QStringList diameterEntries(const FlangeStandard &standard, const QString &press
             entries << *text;
     }
     return entries;
+}
+
+QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
+                            const data::Connection &connection)
+{
+    return readDiameterEntries(standard, pressure, connection).value_or(QStringList());
 }
 
 } // namespace vantelo::lookup

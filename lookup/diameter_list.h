@@ -17,8 +17,13 @@ namespace vantelo::lookup {
 std::optional<QString> classPressure(const FlangeStandard &standard, const QString &classText);
 
 // The distinct diameters stored for a pressure, as diameter-list entries in
-// the order the data file delivers them. Empty when a step fails: a rejected
-// statement, a missing table, a value that has no text.
+// the order the data file delivers them; a value that has no text or cannot
+// be asked for again is no entry. std::nullopt when the statement fails (a
+// rejected statement, a missing table), with the reason in error.
+std::optional<QStringList> readDiameterEntries(const FlangeStandard &standard, const QString &pressure,
+                                               const data::Connection &connection, QString *error = nullptr);
+
+// The same for the window's list: empty when a step fails.
 QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
                             const data::Connection &connection);
 

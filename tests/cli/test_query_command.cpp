@@ -2,12 +2,15 @@
 // command prints in each format, its exit status, and a one-line reason for
 // every bad argument.
 
+#include "support/data_file_writer.h"
+
 #include <QJsonArray>
 #include <algorithm>
 #include <cmath>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +38,8 @@ private slots:
     void showAsJsonKeepsNumbersAndUnknowns();
     void identifyAsJsonAndCsv();
     void readsAFileWhosePathHoldsASemicolon();
+    void runsFromAFolderWhoseNameHoldsASemicolon();
+    void listsOnlyDiametersThatCanBeAskedFor();
 
 private:
     Run run(const QStringList &arguments) const;
@@ -71,6 +76,7 @@ void QueryCommandTest::answers_data()
     QTest::newRow("standards") << QStringList{"list"} << 0 << "HG20618 Class _HG20618";
     QTest::newRow("classes") << QStringList{"list", "HG20616"} << 0 << "1500# 26";
     QTest::newRow("pressures") << QStringList{"list", "20595", "--format", "csv"} << 0 << "6.3,6.3";
+    QTest::newRow("class MPa as the page gives it") << QStringList{"list", "HG20616"} << 0 << "300# 5.0";
     QTest::newRow("diameters") << QStringList{"list", "hg20617", "2500#"} << 0 << "50";
     QTest::newRow("show by class") << QStringList{"show", "HG20617", "2500#", "50"} << 0 << "法兰外径D 235";
     QTest::newRow("show by bare class") << QStringList{"show", "HG20617", "2500", "50"} << 0 << "螺栓孔直径L 30";
@@ -191,6 +197,34 @@ void QueryCommandTest::readsAFileWhosePathHoldsASemicolon()
     const Run result = run({"show", "HG20593", "1.6", "100", "--data", copy});
     QCOMPARE(result.status, 0);
     QVERIFY2(result.out.contains(QStringLiteral("法兰外径D")), qPrintable(result.err));
+}
+
+void QueryCommandTest::runsFromAFolderWhoseNameHoldsASemicolon()
+{
+    const QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("semi;colon"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
+    for (const char *name : {"vantelo-query", "vantelo-import", "FLDATA.mdb"})
+        QVERIFY(QFile::copy(programDir + QLatin1Char('/') + QLatin1String(name), folder + QLatin1Char('/') + QLatin1String(name)));
+
+    QProcess process;
+    process.start(folder + QStringLiteral("/vantelo-query"), {"show", "HG20593", "1.6", "100"});
+    QVERIFY(process.waitForFinished(30000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("法兰外径D")));
+}
+
+void QueryCommandTest::listsOnlyDiametersThatCanBeAskedFor()
+{
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(vantelo::test::writeDataFile(
+        file, {vantelo::test::createFlangeTable(QStringLiteral("_HG20593"), {}),
+               QStringLiteral("insert into _HG20593 values ('1.6', 9e999), ('1.6', 100), ('1.6', -9e999)")}));
+    const Run result = run({"list", "HG20593", "1.6", "--data", file});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), (QStringList{"DN", "100"}));
 }
 
 QTEST_GUILESS_MAIN(QueryCommandTest)
