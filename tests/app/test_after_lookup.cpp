@@ -64,6 +64,7 @@ private slots:
     void copiedDimensionsNameTheFoundFlange();
     void failedQueryKeepsTheFlangeCopied();
     void wholeTableListsEveryDiameter();
+    void wholeTableOfAClassReadsItsMpaRows();
     void exportWritesEachFormat();
     void exportRefusesAnUnknownFormat();
     void printingPaintsOnThePrinter();
@@ -186,6 +187,16 @@ void AfterLookupTest::wholeTableListsEveryDiameter()
     const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
     if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
         QVERIFY(dialog->grab().save(artifacts + QStringLiteral("/whole-table.png")));
+}
+
+void AfterLookupTest::wholeTableOfAClassReadsItsMpaRows()
+{
+    ui::PageAfterLookup *page = query(6, QStringLiteral("2500#"), QStringLiteral("50"));
+    std::unique_ptr<ui::WholeTableDialog> dialog(page->makeWholeTableDialog(nullptr));
+    const QAbstractItemModel &model = *dialog->view()->model();
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("50"));
+    QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("235"));
 }
 
 void AfterLookupTest::exportWritesEachFormat()
