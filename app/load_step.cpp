@@ -2,7 +2,7 @@
 
 #include "data/shared_connection.h"
 #include "ui/after_lookup/after_lookup_actions.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/identify_action.h"
 #include "ui/standard_page.h"
 

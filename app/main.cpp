@@ -1,7 +1,7 @@
 #include "load_step.h"
 
 #include "version.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 

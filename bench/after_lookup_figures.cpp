@@ -8,7 +8,7 @@
 #include "ui/after_lookup/drawing_sheet.h"
 #include "ui/after_lookup/page_after_lookup.h"
 #include "ui/after_lookup/whole_table_dialog.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "app/load_step.h"
 #include "data/database.h"
 #include "ui/page_handles.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

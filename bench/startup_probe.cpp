@@ -3,7 +3,7 @@
 #include "probe_report.h"
 
 #include "app/load_step.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 

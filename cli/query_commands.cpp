@@ -3,7 +3,7 @@
 #include "lookup/diameter_list.h"
 #include "lookup/statements.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 #include "data/value_text.h"
 
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "access_schema.h"
 
 #include "access_values.h"
-#include "key_columns.h"
+#include "flange_columns.h"
 #include "sql_identifier.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "received_copy.h"
+#include "database_image.h"
 
 #include "engine_guard.h"
 

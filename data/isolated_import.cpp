@@ -1,7 +1,7 @@
 #include "isolated_import.h"
 
 #include "program_directory.h"
-#include "received_copy.h"
+#include "database_image.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

@@ -10,7 +10,7 @@
 #include "data/access_image.h"
 #include "data/database.h"
 #include "data/file_format.h"
-#include "data/received_copy.h"
+#include "data/database_image.h"
 #include "data/value_text.h"
 
 #include <QFile>

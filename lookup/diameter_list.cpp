@@ -3,7 +3,7 @@
 #include "pressure_class_table.h"
 #include "statements.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 #include "data/value_text.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "standard_facts.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 #include "data/value_text.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "statements.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 
 namespace vantelo::lookup {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 
 #include <span>
 #include <string>

@@ -1,8 +1,8 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include "ui/accessibility.h"
 #include "ui/page_builder.h"
-#include "ui/page_tables.h"
+#include "ui/tab_pages.h"
 #include "ui/program_icon.h"
 #include "ui/tab_control.h"
 #include "ui/tab_shortcuts.h"

@@ -1,4 +1,4 @@
-#include "ui/page_tables.h"
+#include "ui/tab_pages.h"
 
 #include "lookup/standards.h"
 

@@ -10,7 +10,7 @@
 #include "ui/after_lookup/page_after_lookup.h"
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "app/load_step.h"
 #include "ui/caption.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 
 #include <QAction>

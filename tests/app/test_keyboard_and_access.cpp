@@ -3,7 +3,7 @@
 // labels as assistive technology sees them.
 
 #include "app/load_step.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 #include "ui/tab_strip.h"
 

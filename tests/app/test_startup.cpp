@@ -5,7 +5,7 @@
 #include "data/shared_connection.h"
 #include "ui/caption.h"
 #include "ui/page_handles.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "app/load_step.h"
 #include "ui/caption.h"
 #include "ui/page_handles.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #include "drawings/dimension_lines.h"
 #include "drawings/drawing_images.h"
-#include "ui/page_tables.h"
+#include "ui/tab_pages.h"
 #include "ui/picture_control.h"
 
 #include <QDir>

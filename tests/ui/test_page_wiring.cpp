@@ -1,8 +1,8 @@
 // Each standard's page hands its page object exactly the controls the
 // standard names; a name the page lacks is reported, never skipped.
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/page_builder.h"
-#include "ui/page_tables.h"
+#include "ui/tab_pages.h"
 
 #include <QComboBox>
 #include <QtTest>

@@ -3,7 +3,7 @@
 #include "ui/ink.h"
 
 #include "ui/caption.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 #include "ui/tab_strip.h"
 

@@ -3,7 +3,7 @@
 #include "ui/layout_facts.h"
 
 #include "ui/caption.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/line_control.h"
 #include "ui/picture_control.h"
 #include "ui/tab_control.h"

@@ -2,7 +2,7 @@
 // of result labels and of the transparent note, and a slanted line.
 #include "ui/ink.h"
 
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 
 #include <QDir>

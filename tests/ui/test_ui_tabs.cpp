@@ -1,7 +1,7 @@
 // The window and its tab control: frame, opening tab, switching by mouse and
 // keys, state kept across switches, and the focus order.
 #include "ui/caption.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tab_control.h"
 #include "ui/tab_strip.h"
 

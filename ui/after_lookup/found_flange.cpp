@@ -1,6 +1,6 @@
 #include "ui/after_lookup/found_flange.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include "ui/after_lookup/found_flange.h"
 #include "ui/after_lookup/value_origin_text.h"
 
-#include "data/key_columns.h"
+#include "data/flange_columns.h"
 #include "lookup/diameter_list.h"
 #include "lookup/dimension_query.h"
 
