@@ -7,7 +7,7 @@
 // the same way into a connection as the program's copies do.
 #include "fuzz/page_statements.h"
 
-#include "data/access_image.h"
+#include "data/access/access_image.h"
 #include "data/database.h"
 #include "data/file_format.h"
 #include "data/database_image.h"

@@ -4,7 +4,7 @@
 #include "access_reader.h"
 #include "access_schema.h"
 #include "access_values.h"
-#include "sqlite_statement.h"
+#include "data/sqlite_statement.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "access_schema.h"
 
 #include "access_values.h"
-#include "flange_columns.h"
-#include "sql_identifier.h"
+#include "data/flange_columns.h"
+#include "data/sql_identifier.h"
 
 #include <algorithm>
 

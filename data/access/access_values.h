@@ -1,6 +1,6 @@
 #pragma once
 
-#include "field_value.h"
+#include "data/field_value.h"
 
 #include <mdbtools.h>
 

@@ -4,7 +4,7 @@
 // reason follows instead. The program runs it beside itself, so that libmdb
 // crashing or hanging on a damaged file takes only this process down.
 
-#include "data/access_image.h"
+#include "access_image.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
-#include "data/access_numbers.h"
-#include "data/access_schema.h"
+#include "data/access/access_numbers.h"
+#include "data/access/access_schema.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // open ends by the deadline, this process carries on, and no child,
 // descriptor or redirected output is left behind.
 
-#include "data/access_import.h"
+#include "data/access/access_import.h"
 #include "data/database.h"
 #include "data/isolated_import.h"
 #include "data_test_files.h"
