@@ -46,6 +46,11 @@ public:
     }
 
     std::string where(int line) const { return m_file.displayName + ':' + std::to_string(line); }
+    // How a row names itself in the faults of the rules: "eu_bolts.csv line 98".
+    std::string rowPlace(int line) const
+    {
+        return std::filesystem::path(m_file.displayName).filename().string() + " line " + std::to_string(line);
+    }
     void fail(int line, const std::string &reason) { m_errors.push_back(where(line) + ": " + reason); }
 
     // Each data line as name -> field, or nothing where the field count is wrong.
@@ -95,7 +100,7 @@ void readBoltRows(const CsvFile &file, FlangeSystem system, BoltSources &sources
         required.push_back("class");
     NamedColumns columns(file, required, errors);
     columns.forEachLine([&](int line, const auto &field) {
-        BoltRow row{columns.where(line), system, field(std::string(column::Pressure)), 0, 0, 0,
+        BoltRow row{columns.rowPlace(line), system, field(std::string(column::Pressure)), 0, 0, 0,
                     field(std::string(column::BoltHoleL)), field(std::string(kThreadColumn)), field("confidence")};
         const auto diameter = parseWholeNumber(field(std::string(column::Diameter)));
         const auto count = parseWholeNumber(field(std::string(column::BoltCountN)));

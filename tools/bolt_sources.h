@@ -19,7 +19,7 @@ inline constexpr std::string_view kThreadColumn = "螺栓规格";
 // the connection (n, L, K, D), which all flange types of a system share.
 struct BoltRow
 {
-    std::string where; // "<file>:<line>"
+    std::string where; // "eu_bolts.csv line 98"
     FlangeSystem system = FlangeSystem::European;
     std::string pressure;
     long long diameter = 0;
