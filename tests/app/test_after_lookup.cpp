@@ -28,6 +28,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -321,19 +322,21 @@ void AfterLookupTest::boltsGoWithTheFlange_data()
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("thread");
+    QTest::addColumn<QString>("bolts");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("confidence");
-    QTest::newRow("European") << 1 << "1.6" << "100" << "M16" << "\n\n螺栓规格：8-M16\n来源：X\nX: " << "可信度：中高";
-    QTest::newRow("American") << 6 << "2500#" << "50" << "M27" << "\n\n螺栓规格：8-M27\n来源：S11\nS11: " << "可信度：高";
+    QTest::newRow("European") << 1 << "1.6" << "100" << "M16" << "8-M16" << "\n\n螺栓规格：8-M16\n来源：X\nX: " << "可信度：中高";
+    QTest::newRow("American") << 6 << "2500#" << "50" << "M27" << "8-M27" << "\n\n螺栓规格：8-M27\n来源：S11\nS11: " << "可信度：高";
 }
 
-// On the shipped file: copied, in the whole table, and on the bolt-hole label's tooltip.
+// On the shipped file: copied, in the whole table, on the bolt-hole label's tooltip and on the sheet.
 void AfterLookupTest::boltsGoWithTheFlange()
 {
     QFETCH(int, tab);
     QFETCH(QString, pressure);
     QFETCH(QString, diameter);
     QFETCH(QString, thread);
+    QFETCH(QString, bolts);
     QFETCH(QString, toolTip);
     QFETCH(QString, confidence);
     const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
@@ -361,6 +364,16 @@ void AfterLookupTest::boltsGoWithTheFlange()
     const QString tip = page->toolTip(*m_form->findChild<QWidget *>(QString::fromUtf8(holes->name)));
     QVERIFY2(tip.startsWith(QStringLiteral("螺栓孔数量n\n")) && tip.contains(toolTip) && tip.endsWith(confidence),
              qPrintable(tip));
+
+    // Exported (and printed) beside the caption line.
+    const QString svg = m_dir->filePath(QStringLiteral("sheet.svg"));
+    QString error;
+    QVERIFY2(ui::exportDrawing(page->sheet(), svg, &error), qPrintable(error));
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    // The painter writes a text in runs of one font each: read the runs together.
+    const QString svgText = QString::fromUtf8(svgFile.readAll()).remove(QRegularExpression(QStringLiteral("<[^>]*>|\n")));
+    QVERIFY2(svgText.contains(QStringLiteral("螺栓规格 ") + bolts), qPrintable(svgText.left(300)));
 }
 
 QTEST_MAIN(AfterLookupTest)
