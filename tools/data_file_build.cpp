@@ -3,6 +3,7 @@
 #include "consistency_rules.h"
 #include "coverage_report.h"
 #include "csv_file.h"
+#include "bolt_rules.h"
 #include "data_file_writer.h"
 #include "provenance_ranges.h"
 
@@ -30,11 +31,17 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
     const std::vector<SourceTable> tables = loadCheckedSources(sourcesDir, outcome.errors);
     if (!outcome.errors.empty())
         return outcome;
-    const std::optional<Provenance> provenance = loadProvenance(sourcesDir, tables, outcome.errors);
+    std::optional<Provenance> provenance = loadProvenance(sourcesDir, tables, outcome.errors);
     if (!provenance)
         return outcome;
+    const std::optional<BoltSources> bolts = loadBoltSources(sourcesDir, provenance->sources, outcome.errors);
+    if (bolts)
+        checkBoltRows(*bolts, tables, outcome.errors);
+    if (!outcome.errors.empty())
+        return outcome;
+    provenance->ranges.insert(provenance->ranges.end(), bolts->provenance.begin(), bolts->provenance.end());
     std::string error;
-    outcome.written = writeDataFile(tables, *provenance, output, error);
+    outcome.written = writeDataFile(tables, *provenance, bolts->rows, output, error);
     if (outcome.written)
         outcome.report = coverageReport(tables, *provenance);
     else

@@ -135,7 +135,23 @@ void writeProvenance(SqliteFile &file, const Provenance &provenance)
         file.insertValues("INSERT INTO provenance_source VALUES (?, ?, ?)", {source.system, source.id, source.reference});
 }
 
-bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const Provenance &provenance)
+// One row per system, PN and DN; n and L repeat the flange tables' so that
+// a reader can see which connection the thread belongs to.
+void writeBolts(SqliteFile &file, const std::vector<BoltRow> &bolts)
+{
+    const std::string pressure = quotedIdentifier(column::Pressure);
+    const std::string diameter = quotedIdentifier(column::Diameter);
+    file.exec("CREATE TABLE " + quotedIdentifier(kBoltTable) + " (system TEXT NOT NULL, " + pressure + " TEXT NOT NULL, " +
+              diameter + " NUMERIC NOT NULL, " + quotedIdentifier(column::BoltCountN) + " INTEGER NOT NULL, " +
+              quotedIdentifier(column::BoltHoleL) + " REAL NOT NULL, " + quotedIdentifier(kThreadColumn) +
+              " TEXT NOT NULL, PRIMARY KEY (system, " + pressure + ", " + diameter + "))");
+    for (const BoltRow &row : bolts)
+        file.insertValues("INSERT INTO " + quotedIdentifier(kBoltTable) + " VALUES (?, ?, ?, ?, ?, ?)",
+                          {systemName(row.system), row.pressure, row.diameter, row.count, row.holeText, row.thread});
+}
+
+bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const Provenance &provenance,
+                 const std::vector<BoltRow> &bolts)
 {
     file.exec("PRAGMA journal_mode=DELETE");
     file.exec("BEGIN");
@@ -149,6 +165,7 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const
         file.exec("CREATE UNIQUE INDEX " + quotedIdentifier(layout.name + "_PN_DN") + " ON " + quotedIdentifier(layout.name) + " (" +
                   quotedIdentifier(column::Pressure) + ", " + quotedIdentifier(column::Diameter) + ')');
     }
+    writeBolts(file, bolts);
     writeProvenance(file, provenance);
     file.exec("COMMIT");
     return file.close();
@@ -157,7 +174,7 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const
 } // namespace
 
 bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &provenance,
-                   const std::filesystem::path &output, std::string &error)
+                   const std::vector<BoltRow> &bolts, const std::filesystem::path &output, std::string &error)
 {
     std::error_code ignored;
     if (output.has_parent_path())
@@ -169,7 +186,7 @@ bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &pro
     bool written = false;
     {
         SqliteFile file(partial);
-        written = file.ok() && writeTables(file, tables, provenance);
+        written = file.ok() && writeTables(file, tables, provenance, bolts);
         error = file.error();
     }
     if (written) {

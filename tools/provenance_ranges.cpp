@@ -10,14 +10,6 @@
 
 namespace vantelo::data::builder {
 
-namespace {
-
-const std::vector<std::string> kRangeHeader{"table", "公称压力PN", "DN_from", "DN_to", "rows",
-                                            "columns", "source", "cross_checked_by", "confidence"};
-const std::vector<std::string> kRegisterHeader{"system", "source", "reference"};
-// As the reference notes grade their sources; empty where they grade none.
-const std::vector<std::string> kConfidences{"high", "medium-high", "medium", "medium-low", "low", ""};
-
 std::string systemName(FlangeSystem system)
 {
     return system == FlangeSystem::European ? "European" : "American";
@@ -42,6 +34,14 @@ std::vector<std::string> sourceIds(const std::string &expression)
     }
     return ids;
 }
+
+namespace {
+
+const std::vector<std::string> kRangeHeader{"table", "公称压力PN", "DN_from", "DN_to", "rows",
+                                            "columns", "source", "cross_checked_by", "confidence"};
+const std::vector<std::string> kRegisterHeader{"system", "source", "reference"};
+// As the reference notes grade their sources; empty where they grade none.
+const std::vector<std::string> kConfidences{"high", "medium-high", "medium", "medium-low", "low", ""};
 
 std::vector<std::string> splitWords(const std::string &text)
 {

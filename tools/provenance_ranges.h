@@ -45,6 +45,13 @@ struct Provenance
     std::vector<SourceReference> sources; // the registers, line by line
 };
 
+// "European" or "American": the register a system's source ids refer to.
+std::string systemName(FlangeSystem system);
+
+// The register ids a source expression names, in order: "S2+S3" names S2 and
+// S3, "rule(PN6:S3)" the rule R and S3; a parenthesised remark names none.
+std::vector<std::string> sourceIds(const std::string &expression);
+
 // Reads provenance.csv and provenance_sources.csv from sourcesDir and checks
 // them against the tables (checkCoverage): every line names sources in the
 // register of its table's system, and a known confidence. Faults are appended

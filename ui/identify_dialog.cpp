@@ -1,6 +1,7 @@
 #include "ui/identify_dialog.h"
 
 #include "data/value_text.h"
+#include "lookup/bolt_thread.h"
 #include "lookup/standard_facts.h"
 
 #include <QComboBox>
@@ -17,6 +18,8 @@ namespace vantelo::ui {
 namespace {
 
 enum CircleKind { BoltCircle, AdjacentHoles, OppositeHoles };
+
+constexpr int kBoltsColumn = 5;
 
 QLineEdit *measurementEdit(const char *name, QWidget *parent)
 {
@@ -104,7 +107,7 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     , m_hole(measurementEdit("boltHoleEdit", this))
     , m_lengthTolerance(toleranceSpin("lengthToleranceSpin", 2, this))
     , m_holeTolerance(toleranceSpin("holeToleranceSpin", 1, this))
-    , m_results(new QTableWidget(0, 6, this))
+    , m_results(new QTableWidget(0, 7, this))
     , m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("identifyDialog"));
@@ -114,7 +117,8 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
                             QStringLiteral("相对两孔中心距")});
     m_results->setObjectName(QStringLiteral("resultsTable"));
     m_results->setHorizontalHeaderLabels({QStringLiteral("标准"), QStringLiteral("压力"), QStringLiteral("DN"),
-                                          QStringLiteral("D / K"), QStringLiteral("n-L"), QStringLiteral("偏差")});
+                                          QStringLiteral("D / K"), QStringLiteral("n-L"),
+                                          QString::fromUtf8(lookup::BoltThreadColumn), QStringLiteral("偏差")});
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -177,8 +181,12 @@ void IdentifyDialog::refresh()
                       : lookup::identify(measured, m_connection).flanges;
 
     m_results->setRowCount(int(m_found.size()));
+    bool anyBolts = false;
     for (int row = 0; row < int(m_found.size()); ++row) {
         const lookup::IdentifiedFlange &flange = m_found[std::size_t(row)];
+        const std::optional<lookup::BoltThread> bolts = lookup::boltThread(
+            m_connection, *flange.standards.front()->record, flange.storedPressure, data::generalNumberText(flange.diameter));
+        anyBolts = anyBolts || bolts;
         QStringList standards;
         for (const lookup::FlangeStandard *standard : flange.standards)
             standards << lookup::standardName(*standard);
@@ -189,10 +197,13 @@ void IdentifyDialog::refresh()
             QStringLiteral("Φ%1 / Φ%2").arg(numberCaption(flange.outsideDiameter), numberCaption(flange.boltCircle)),
             QStringLiteral("%1-Φ%2").arg(flange.boltCount ? QString::number(*flange.boltCount) : QString(),
                                          numberCaption(flange.boltHole)),
+            bolts ? bolts->countText() : QString(),
             deviationCaption(flange)};
         for (int column = 0; column < cells.size(); ++column)
             m_results->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    // A data file without bolts shows the results as it always has.
+    m_results->setColumnHidden(kBoltsColumn, !anyBolts);
     m_results->resizeColumnsToContents();
     m_status->setText(problem           ? problemText(*problem)
                           : m_found.empty() ? QStringLiteral("没有相符的法兰")

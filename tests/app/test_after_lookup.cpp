@@ -3,6 +3,7 @@
 // holding one unknown value per table.
 
 #include "app/load_step.h"
+#include "lookup/standards.h"
 #include "support/data_file_writer.h"
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/after_lookup/drawing_export.h"
@@ -27,6 +28,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -71,6 +73,8 @@ private slots:
     void tooltipsSayWhatALabelShows_data();
     void tooltipsSayWhatALabelShows();
     void contextMenuOffersTheCommands();
+    void boltsGoWithTheFlange_data();
+    void boltsGoWithTheFlange();
 
 private:
     ui::PageAfterLookup *query(int tab, const QString &pressure, const QString &diameter);
@@ -132,6 +136,7 @@ void AfterLookupTest::copiedDimensionsNameTheFoundFlange_data()
                               << "<th align=\"left\">法兰高度H</th><td align=\"right\">—</td>";
 }
 
+// The small file has no bolt table: the copy is exactly what it was before bolts.
 void AfterLookupTest::copiedDimensionsNameTheFoundFlange()
 {
     QFETCH(int, tab);
@@ -320,6 +325,66 @@ void AfterLookupTest::contextMenuOffersTheCommands()
         texts.append(action->text());
     QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "按实测尺寸识别…"}));
     menu->hide();
+}
+
+void AfterLookupTest::boltsGoWithTheFlange_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("thread");
+    QTest::addColumn<QString>("bolts");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("confidence");
+    QTest::newRow("European") << 1 << "1.6" << "100" << "M16" << "8-M16" << "\n\n螺栓规格：8-M16\n来源：X\nX: " << "可信度：中高";
+    QTest::newRow("American") << 6 << "2500#" << "50" << "M27" << "8-M27" << "\n\n螺栓规格：8-M27\n来源：S11\nS11: " << "可信度：高";
+}
+
+// On the shipped file: copied, in the whole table, on the bolt-hole label's tooltip and on the sheet.
+void AfterLookupTest::boltsGoWithTheFlange()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, pressure);
+    QFETCH(QString, diameter);
+    QFETCH(QString, thread);
+    QFETCH(QString, bolts);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, confidence);
+    const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
+    QVERIFY2(QFile::exists(programDir + QStringLiteral("/FLDATA.mdb")), "the shipped data file is built");
+    m_form = std::make_unique<ui::Form1>();
+    app::loadForm1(*m_form, *m_connection, programDir);
+    m_actions = m_form->findChild<ui::AfterLookupActions *>();
+    ui::PageAfterLookup *page = query(tab, pressure, diameter);
+
+    m_actions->copyAction()->trigger();
+    const QMimeData *copied = QApplication::clipboard()->mimeData();
+    QVERIFY2(copied->text().endsWith(QStringLiteral("\n螺栓规格\t") + thread + u'\n'), qPrintable(copied->text()));
+    QVERIFY(copied->html().contains(QStringLiteral("<th align=\"left\">螺栓规格</th><td align=\"right\">%1</td>").arg(thread)));
+
+    std::unique_ptr<ui::WholeTableDialog> dialog(page->makeWholeTableDialog(nullptr));
+    const QAbstractItemModel &model = *dialog->view()->model();
+    const int last = model.columnCount() - 1;
+    QCOMPARE(model.headerData(last, Qt::Horizontal).toString(), QStringLiteral("螺栓规格"));
+    const QModelIndexList row = model.match(model.index(0, 0), Qt::DisplayRole, diameter, 1, Qt::MatchExactly);
+    QCOMPARE(row.size(), 1);
+    QCOMPARE(model.index(row.front().row(), last).data().toString(), thread);
+
+    const auto holes = std::ranges::find(lookup::StandardRecords[tab - 1].page, lookup::CaptionPattern::BoltHoles,
+                                         [](const lookup::ControlRow &r) { return r.source.pattern; });
+    const QString tip = page->toolTip(*m_form->findChild<QWidget *>(QString::fromUtf8(holes->name)));
+    QVERIFY2(tip.startsWith(QStringLiteral("螺栓孔数量n\n")) && tip.contains(toolTip) && tip.endsWith(confidence),
+             qPrintable(tip));
+
+    // Exported (and printed) beside the caption line.
+    const QString svg = m_dir->filePath(QStringLiteral("sheet.svg"));
+    QString error;
+    QVERIFY2(ui::exportDrawing(page->sheet(), svg, &error), qPrintable(error));
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    // The painter writes a text in runs of one font each: read the runs together.
+    const QString svgText = QString::fromUtf8(svgFile.readAll()).remove(QRegularExpression(QStringLiteral("<[^>]*>|\n")));
+    QVERIFY2(svgText.contains(QStringLiteral("螺栓规格 ") + bolts), qPrintable(svgText.left(300)));
 }
 
 QTEST_MAIN(AfterLookupTest)

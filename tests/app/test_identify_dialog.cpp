@@ -46,16 +46,17 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage_data()
     QTest::addColumn<bool>("byEnter");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<QString>("firstBolts");
     QTest::addColumn<int>("tab");
     QTest::addColumn<Texts>("shown");
     QTest::newRow("European, by Enter")
         << Texts{{"outsideDiameterEdit", "340"}, {"boltCircleEdit", "295"}, {"boltCountEdit", "12"},
                  {"boltHoleEdit", "22"}}
-        << true << 1 << "HG20593 HG20594 HG20595 HG20596" << 0
+        << true << 1 << "HG20593 HG20594 HG20595 HG20596" << "12-M20" << 0
         << Texts{{"Combo1", "1.6"}, {"Combo2", "200"}, {"Label6", "Φ340"}, {"Label5", "Φ295"}, {"Label3", "12-Φ22"}};
     QTest::newRow("American, by double-click")
         << Texts{{"boltCircleEdit", "241"}, {"boltCountEdit", "8"}, {"boltHoleEdit", "22"}} << false << -1
-        << "HG20616 HG20617 HG20618" << 4
+        << "HG20616 HG20617 HG20618" << "8-M20" << 4
         << Texts{{"Combo9", "150#"}, {"Label58", "2.0"}, {"Combo10", "150"}, {"Label62", "Φ280"},
                  {"Label61", "Φ241.3"}, {"Label63", "8-Φ22"}};
 }
@@ -66,6 +67,7 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
     QFETCH(bool, byEnter);
     QFETCH(int, rows);
     QFETCH(QString, firstRow);
+    QFETCH(QString, firstBolts);
     QFETCH(int, tab);
     QFETCH(Texts, shown);
 
@@ -89,6 +91,8 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
         QCOMPARE(results->rowCount(), rows);
     QVERIFY(results->rowCount() > 0);
     QCOMPARE(results->item(0, 0)->text(), firstRow);
+    QCOMPARE(results->horizontalHeaderItem(5)->text(), QStringLiteral("螺栓规格"));
+    QCOMPARE(results->item(0, 5)->text(), firstBolts);
     const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
     if (!artifacts.isEmpty() && QDir().mkpath(artifacts))
         QVERIFY(dialog->grab().save(artifacts + QStringLiteral("/identify-%1.png").arg(tab)));

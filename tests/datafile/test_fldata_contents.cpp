@@ -28,6 +28,8 @@ private slots:
     void everyCellHasItsOrigin();
     void europeanOriginsFollowTheReferences();
     void provenanceIsSmallerThanTheDimensions();
+    void boltsAreShippedUnchanged_data();
+    void boltsAreShippedUnchanged();
 
 private:
     lookup::ValueOrigin origin(const QString &table, const QString &pressure, const QString &diameter,
@@ -172,7 +174,7 @@ void TestFldataContents::fileIsOnePlainIndexedFile()
     while (sqlite3_step(tables.get()) == SQLITE_ROW)
         tableNames << columnText(tables.get(), 0);
     QCOMPARE(tableNames, (QStringList{"_HG20593", "_HG20594", "_HG20595", "_HG20596", "_HG20616", "_HG20617", "_HG20618",
-                                      "provenance", "provenance_source"}));
+                                      "bolt_thread", "provenance", "provenance_source"}));
 
     for (const QString &table : tableNames.mid(0, 7)) {
         Statement plan = prepare(m_db.get(), QStringLiteral("EXPLAIN QUERY PLAN select * from %1 where 公称压力PN='1.0' and 公称通径DN=50").arg(table));
@@ -305,6 +307,52 @@ void TestFldataContents::provenanceIsSmallerThanTheDimensions()
     const qint64 dimensions = sqlite3_column_int64(sizes.get(), 1);
     QVERIFY2(provenance > 0 && provenance <= dimensions,
              qPrintable(QStringLiteral("%1 bytes of provenance pages, %2 of dimensions").arg(provenance).arg(dimensions)));
+}
+
+void TestFldataContents::boltsAreShippedUnchanged_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("European") << "eu_bolts.csv" << "European" << 205;
+    QTest::newRow("American") << "us_bolts.csv" << "American" << 109;
+}
+
+// Value for value, and the thread's confidence as the reference grades the row.
+void TestFldataContents::boltsAreShippedUnchanged()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, system);
+    QFETCH(int, rows);
+    QFile reference(qEnvironmentVariable("VANTELO_REFERENCE_DIR") + QStringLiteral("/bolting/") + file);
+    QVERIFY2(reference.open(QIODevice::ReadOnly), qPrintable(file));
+    QStringList lines = QString::fromUtf8(reference.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList header = lines.takeFirst().split(u',');
+    QCOMPARE(lines.size(), rows);
+
+    Statement count = prepare(m_db.get(), QStringLiteral("select count(*) from bolt_thread where system='%1'").arg(system));
+    QCOMPARE(sqlite3_step(count.get()), SQLITE_ROW);
+    QCOMPARE(sqlite3_column_int(count.get(), 0), rows);
+    Statement select = prepare(m_db.get(), QStringLiteral("select 螺栓孔数量n, 螺栓孔直径L, 螺栓规格 from bolt_thread "
+                                                          "where system='%1' and 公称压力PN=? and 公称通径DN=?").arg(system));
+    for (const QString &line : lines) {
+        // The key and bolt columns come before any quoted field.
+        const QStringList fields = line.split(u',');
+        const auto value = [&](const char *name) { return fields.value(header.indexOf(QString::fromUtf8(name))); };
+        sqlite3_reset(select.get());
+        const QByteArray pressure = value("公称压力PN").toUtf8();
+        sqlite3_bind_text(select.get(), 1, pressure.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int64(select.get(), 2, value("公称通径DN").toLongLong());
+        QVERIFY2(sqlite3_step(select.get()) == SQLITE_ROW, qPrintable(line));
+        QCOMPARE(columnText(select.get(), 0), value("螺栓孔数量n"));
+        QCOMPARE(columnText(select.get(), 1), value("螺栓孔直径L"));
+        QCOMPARE(columnText(select.get(), 2), value("螺栓规格"));
+        const lookup::ValueOrigin thread = origin(QStringLiteral("bolt_thread"), value("公称压力PN"), value("公称通径DN"),
+                                                  QStringLiteral("螺栓规格"));
+        QCOMPARE(thread.kind, lookup::ValueOrigin::Kind::Known);
+        QVERIFY2(!thread.reference.isEmpty(), qPrintable(line));
+        QVERIFY2(line.contains(u',' + thread.confidence + u','), qPrintable(line + QStringLiteral(" shipped as ") + thread.confidence));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFldataContents)

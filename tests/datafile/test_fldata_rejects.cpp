@@ -25,6 +25,8 @@ const QByteArray kPlRow = "1.6,100,114.3,108,8,18,116,110,180,220,22,6"; // _HG2
 const QByteArray kSoRow = "1.6,100,114.3,108,8,18,116,110,180,220,20,40,,140,140,8"; // _HG20594 line 46
 const QByteArray kWnRow = "1.6,100,131,131,114.3,108,8,18,180,220,20,52,,8,";          // _HG20595 line 40
 const QByteArray kPlBodyProvenance = "_HG20593,1.6,10,600,20,法兰内径B1A 法兰内径B1B 法兰厚度C 坡口宽度b,S1,,medium-high"; // line 32
+const QByteArray kEuBoltRow = "1.6,100,8,18,M16,X (BLA/PLA/PLB/SOA/SOB/WNA/WNB),n/L = shipped; EN 1092-1 table E1: agree,medium-high,"; // eu_bolts line 98
+const QByteArray kUsBoltRow = "42.0,2500#,50,8,30,M27,X (BL/WN),n/L = shipped; ASME B16.5 (B1): agree: 8 x 1 in,high,"; // us_bolts line 102
 const QByteArray kPlHeader = "公称压力PN,公称通径DN,管子外径A1A,管子外径A1B,螺栓孔数量n,螺栓孔直径L,法兰内径B1A,法兰内径B1B,螺孔中圆直径K,法兰外径D,法兰厚度C,坡口宽度b";
 
 QByteArray plRowWith(int column, const QByteArray &value)
@@ -104,6 +106,11 @@ void TestFldataRejects::brokenSourceIsRefused_data()
     QTest::newRow("cell without provenance") << "provenance" << 32 << withField(kPlBodyProvenance, 4, "500") << "_HG20593 PN 1.6 DN 600: 法兰内径B1A 616.5 has no provenance line";
     QTest::newRow("known cell recorded as gap") << "provenance" << 32 << QByteArray(kPlBodyProvenance).replace(",S1,,medium-high", ",not found in any usable source,,") << "_HG20593 PN 1.6 DN 10: 法兰内径B1A 18 is recorded as a gap on provenance line 32";
     QTest::newRow("unregistered source") << "provenance" << 32 << withField(kPlBodyProvenance, 7, "S11") << "provenance.csv:32: source S11 is not in the European register";
+    // Bolts that do not follow the flange tables or their standard: named by system, PN and DN.
+    QTest::newRow("thread not fitting its hole") << "eu_bolts" << 98 << withField(kEuBoltRow, 5, "M20") << "bolt_thread European PN 1.6 DN 100 (eu_bolts.csv line 98): thread M20 does not fit hole L 18: HG/T 20592-2009 gives M16";
+    QTest::newRow("American thread not fitting") << "us_bolts" << 102 << withField(kUsBoltRow, 6, "M30") << "bolt_thread American PN 42.0 DN 50 (us_bolts.csv line 102): thread M30 does not fit hole L 30: HG/T 20615-2009 gives M27";
+    QTest::newRow("flange without bolts") << "eu_bolts" << 98 << withField(kEuBoltRow, 2, "3000") << "_HG20593 European PN 1.6 DN 100 (line 89): no bolt row in bolt_thread";
+    QTest::newRow("bolt count differs") << "us_bolts" << 102 << withField(kUsBoltRow, 4, "12") << "bolt_thread American PN 42.0 DN 50 (us_bolts.csv line 102): 螺栓孔数量n 12 differs from 8 in _HG20617";
     QTest::newRow("source of the other register") << "provenance" << 218 << QByteArray("_HG20616,2.0,15,600,19,法兰厚度C,S7=X,S8+S9,high") << "provenance.csv:218: source X is not in the American register";
 }
 

@@ -17,6 +17,8 @@ QString flangePlainText(const FoundFlange &flange)
     QString text = flange.headline() + QLatin1Char('\n');
     for (const Dimension &dimension : flange.dimensions)
         text += dimension.column + QLatin1Char('\t') + valueText(dimension) + QLatin1Char('\n');
+    if (flange.bolts)
+        text += QString::fromUtf8(lookup::BoltThreadColumn) + QLatin1Char('\t') + flange.bolts->thread + QLatin1Char('\n');
     return text;
 }
 
@@ -27,6 +29,10 @@ QString flangeHtml(const FoundFlange &flange)
     for (const Dimension &dimension : flange.dimensions) {
         html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
                     .arg(dimension.column.toHtmlEscaped(), valueText(dimension).toHtmlEscaped());
+    }
+    if (flange.bolts) {
+        html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
+                    .arg(QString::fromUtf8(lookup::BoltThreadColumn), flange.bolts->thread.toHtmlEscaped());
     }
     return html + QStringLiteral("</table>\n");
 }

@@ -9,7 +9,8 @@ namespace vantelo::ui {
 // How an unknown value is written wherever a flange leaves the window.
 inline constexpr char16_t kUnknownMark[] = u"—";
 
-// The headline, then one "column<TAB>value" line per dimension.
+// The headline, then one "column<TAB>value" line per dimension and, where
+// the data file gives it, the bolts' thread.
 QString flangePlainText(const FoundFlange &flange);
 
 // The same as an HTML table, for office programs.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lookup/bolt_thread.h"
 #include "lookup/flange_standard.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ struct FoundFlange
     QString pressureMpa; // the class's MPa text on the American pages, else empty
     QString diameter;    // "100"
     std::vector<Dimension> dimensions;
+    // The bolts of the flange; nothing when the data file does not give them.
+    std::optional<lookup::BoltThread> bolts;
 
     // The pressure as the data file stores it: the MPa text.
     QString storedPressure() const { return pressureMpa.isEmpty() ? pressure : pressureMpa; }

@@ -5,6 +5,7 @@
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
 
+#include "data/flange_columns.h"
 #include "lookup/diameter_list.h"
 #include "lookup/value_origin.h"
 
@@ -55,6 +56,7 @@ void PageAfterLookup::take(const FoundRow &row)
     flange.diameter = row.diameter;
     for (const QString &column : shownColumns(m_standard))
         flange.dimensions.push_back({column, valueIn(row.values, column)});
+    flange.bolts = lookup::boltThread(m_connection, *m_standard.record, flange.storedPressure(), flange.diameter);
     m_found = std::move(flange);
     emit foundChanged();
 }
@@ -87,9 +89,14 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
     if (!m_found)
         return {};
     for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
-        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) == &label)
-            return labelToolTip(labelColumns(m_standard.bindings[i]), *m_found,
-                                [this](const QString &column) { return origin(column); });
+        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) != &label)
+            continue;
+        const QStringList columns = labelColumns(m_standard.bindings[i]);
+        QString text = labelToolTip(columns, *m_found, [this](const QString &column) { return origin(column); });
+        // The bolts go with the label that shows their holes.
+        if (m_found->bolts && columns.contains(QString::fromUtf8(data::BoltCountColumn)))
+            text += QStringLiteral("\n\n") + boltsToolTip(*m_found->bolts);
+        return text;
     }
     return {};
 }
@@ -108,7 +115,10 @@ bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
 
 DrawingSheet PageAfterLookup::sheet() const
 {
-    return DrawingSheet(*m_page, m_standard.record->page, m_found ? m_found->headline() : QString());
+    QString caption = m_found ? m_found->headline() : QString();
+    if (m_found && m_found->bolts)
+        caption += QStringLiteral("  ") + QString::fromUtf8(lookup::BoltThreadColumn) + u' ' + m_found->bolts->countText();
+    return DrawingSheet(*m_page, m_standard.record->page, caption);
 }
 
 QString PageAfterLookup::suggestedFileName() const

@@ -28,6 +28,14 @@ QString originText(const QString &source, const QString &reference, const QStrin
     return lines.join(QLatin1Char('\n'));
 }
 
+QString boltsToolTip(const lookup::BoltThread &bolts)
+{
+    QString text = QString::fromUtf8(lookup::BoltThreadColumn) + QStringLiteral("：") + bolts.countText();
+    if (bolts.origin.kind == lookup::ValueOrigin::Kind::Known)
+        text += QLatin1Char('\n') + originText(bolts.origin.source, bolts.origin.reference, bolts.origin.confidence);
+    return text;
+}
+
 QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf)
 {
     QStringList paragraphs;

@@ -21,6 +21,10 @@ QString originText(const QString &source, const QString &reference, const QStrin
 // text, or nothing when the data file does not say.
 using OriginOf = std::function<std::optional<QString>(const QString &column)>;
 
+// The bolts' paragraph of the bolt-hole label's tooltip: "螺栓规格：8-M16"
+// and where the thread comes from.
+QString boltsToolTip(const lookup::BoltThread &bolts);
+
 // A result label's tooltip: for each column it shows, the column's name and
 // either where its value comes from or that it is unknown.
 QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf);

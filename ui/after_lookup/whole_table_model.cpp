@@ -4,6 +4,7 @@
 #include "ui/after_lookup/value_origin_text.h"
 
 #include "data/flange_columns.h"
+#include "lookup/bolt_thread.h"
 #include "lookup/diameter_list.h"
 #include "lookup/dimension_query.h"
 
@@ -32,6 +33,7 @@ WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, c
     // Every diameter the page would list, each read as its query reads it.
     const QStringList dimensions = shownColumns(standard);
     std::vector<Row> rows;
+    bool anyBolts = false;
     for (const QString &diameter : lookup::diameterEntries(standard, pressure, connection)) {
         const std::optional<lookup::QueriedRow> queried = lookup::DimensionQuery(standard, pressure, diameter, connection);
         if (!queried)
@@ -39,9 +41,18 @@ WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, c
         Row row{diameter};
         for (const QString &column : dimensions)
             row.push_back(valueIn(queried->values, column));
+        const std::optional<lookup::BoltThread> bolts = lookup::boltThread(connection, *standard.record, pressure, diameter);
+        row.push_back(bolts ? std::optional(bolts->thread) : std::nullopt);
+        anyBolts = anyBolts || bolts;
         rows.push_back(std::move(row));
     }
-    return new WholeTableModel(QStringList{kDiameterColumn} + dimensions, std::move(rows), parent);
+    QStringList columns = QStringList{kDiameterColumn} + dimensions;
+    // A data file without bolts shows the table as it always has.
+    if (anyBolts)
+        columns.append(QString::fromUtf8(lookup::BoltThreadColumn));
+    else
+        std::ranges::for_each(rows, [](Row &row) { row.pop_back(); });
+    return new WholeTableModel(columns, std::move(rows), parent);
 }
 
 int WholeTableModel::rowCount(const QModelIndex &parent) const

@@ -13,7 +13,7 @@
 namespace vantelo::ui {
 
 // A standard's table at one pressure: one row per DN, the DN first and then
-// the columns its page shows. An unknown value is an empty cell on a hatched
+// the columns its page shows, and the bolts' thread where the file gives it. An unknown value is an empty cell on a hatched
 // ground, so it never reads as zero. Sorting goes by number (role kSortRole),
 // unknown values last.
 class WholeTableModel final : public QAbstractTableModel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "standard_record.h"
+#include "value_origin.h"
+
+#include "data/connection.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vantelo::lookup {
+
+// The name the bolts go by wherever a flange is shown.
+inline constexpr char BoltThreadColumn[] = "螺栓规格";
+
+// The bolts of a flange: the thread and how many, and where the thread
+// comes from. All flange types of a system share them at a PN/DN.
+struct BoltThread
+{
+    QString thread; // "M16", "M36×3"
+    int count = 0;  // n
+    ValueOrigin origin;
+
+    // Count and thread in one text, as a bill of materials writes them: "8-M16".
+    QString countText() const;
+};
+
+// The bolts of the flanges in record's table at pressure (the MPa text the
+// file stores, "1.6" or "5.0"; an American class name such as "300#" is
+// taken too) and diameter (the DN, "100"). Reads the optional bolt table of
+// the data file: a file without it (an Access file, an older file), a PN/DN
+// without a row or a failed statement gives std::nullopt, no thread. Never
+// shows anything.
+std::optional<BoltThread> boltThread(const data::Connection &connection, const StandardRecord &record,
+                                     const QString &pressure, const QString &diameter);
+
+} // namespace vantelo::lookup
