@@ -31,10 +31,11 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
     if (!outcome.errors.empty())
         return outcome;
     const std::optional<Provenance> provenance = loadProvenance(sourcesDir, tables, outcome.errors);
-    if (!provenance)
+    const std::optional<RatingSources> ratings = loadRatingSources(sourcesDir, outcome.errors);
+    if (!provenance || !ratings)
         return outcome;
     std::string error;
-    outcome.written = writeDataFile(tables, *provenance, output, error);
+    outcome.written = writeDataFile(tables, *provenance, *ratings, output, error);
     if (outcome.written)
         outcome.report = coverageReport(tables, *provenance);
     else
