@@ -61,6 +61,16 @@ RatingAnswer rate(const RatingGroup &group, double temperature, std::optional<do
     return answer;
 }
 
+QString lowestConfidence(const RatingAnswer &answer)
+{
+    QString lowest;
+    for (const ClassRating &entry : answer.classes) {
+        if (entry.rating && (lowest.isEmpty() || rank(entry.rating->confidence) < rank(lowest)))
+            lowest = entry.rating->confidence;
+    }
+    return lowest;
+}
+
 QString confidenceText(const QString &confidence)
 {
     if (confidence == QLatin1String("high"))

@@ -47,6 +47,9 @@ struct RatingAnswer
 // (gauge, MPa), whether it holds. Nothing is rated outside the group's range.
 RatingAnswer rate(const RatingGroup &group, double temperature, std::optional<double> designMpa = std::nullopt);
 
+// The lowest confidence of the ratings the answer holds.
+QString lowestConfidence(const RatingAnswer &answer);
+
 // The confidence names as the window writes them: 高, 中, 低.
 QString confidenceText(const QString &confidence);
 
