@@ -4,6 +4,7 @@
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/main_window.h"
 #include "ui/identify_action.h"
+#include "ui/rating_action.h"
 #include "ui/standard_page.h"
 
 namespace vantelo::app {
@@ -17,6 +18,7 @@ std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::P
     ui::FillPressureLists(attached);
     ui::attachAfterLookup(window, attached, connection);
     ui::addIdentifyAction(window, attached, connection);
+    ui::addRatingAction(window, attached, connection);
     return attached;
 }
 

@@ -2,6 +2,7 @@
 #include "after_lookup_figures.h"
 #include "bench_figures.h"
 #include "identify_figures.h"
+#include "rating_figures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
                 : -1,
             "ms", "< 100 ms");
     }
+    row("rating of six classes, one material and temperature", medianRatingMs(shipped, 2001), "ms", "< 1 ms");
+    row("design-conditions dialog with its chart open", medianRatingDialogMs(shipped, 31), "ms", "< 150 ms");
     const ShowAgainstShell show = compareShowWithShell(programDir, 31);
     row("vantelo-query show, whole process", show.queryMs, "ms", "");
     row("sqlite3 shell, same statement and file", show.shellMs, "ms", "");

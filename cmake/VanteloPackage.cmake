@@ -19,7 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by the library scan: the window's fonts. (The SVG plugins Qt loads
-# at run time ship in libqt6svg6, which the scan finds through Qt6Svg.)
+# at run time ship in libqt6svg6, which the scan finds through Qt6Svg; the
+# rating chart's libqt6charts6 it finds through Qt6Charts.)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation")
 
 # Debian wants the copyright and changelog of every package under

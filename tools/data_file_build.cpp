@@ -32,7 +32,8 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
     if (!outcome.errors.empty())
         return outcome;
     std::optional<Provenance> provenance = loadProvenance(sourcesDir, tables, outcome.errors);
-    if (!provenance)
+    const std::optional<RatingSources> ratings = loadRatingSources(sourcesDir, outcome.errors);
+    if (!provenance || !ratings)
         return outcome;
     const std::optional<BoltSources> bolts = loadBoltSources(sourcesDir, provenance->sources, outcome.errors);
     if (bolts)
@@ -41,7 +42,7 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
         return outcome;
     provenance->ranges.insert(provenance->ranges.end(), bolts->provenance.begin(), bolts->provenance.end());
     std::string error;
-    outcome.written = writeDataFile(tables, *provenance, bolts->rows, output, error);
+    outcome.written = writeDataFile(tables, *provenance, bolts->rows, *ratings, output, error);
     if (outcome.written)
         outcome.report = coverageReport(tables, *provenance);
     else

@@ -17,7 +17,8 @@ struct BuildOutcome
 
 // Reads the seven "<table>.csv" sources in sourcesDir and checks them, then
 // provenance.csv and provenance_sources.csv against them, then the bolt
-// sources (bolt_rules.h) against both; with no fault
+// sources (bolt_rules.h) against both, and the rating sources
+// (b165_ratings.csv, b165_materials.csv); with no fault
 // writes the data file to output. Any fault leaves output as it was.
 BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::filesystem::path &output);
 

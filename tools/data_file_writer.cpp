@@ -77,7 +77,7 @@ public:
     }
 
     // One row of text (an empty text is stored as NULL) and whole numbers.
-    bool insertValues(const std::string &sql, const std::vector<std::variant<std::string, long long>> &values)
+    bool insertValues(const std::string &sql, const std::vector<std::variant<std::string, long long, double>> &values)
     {
         sqlite3_stmt *statement = nullptr;
         if (!ok() || sqlite3_prepare_v2(m_db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -87,6 +87,8 @@ public:
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (const auto *number = std::get_if<long long>(&values[i]))
                 sqlite3_bind_int64(statement, int(i) + 1, *number);
+            else if (const auto *real = std::get_if<double>(&values[i]))
+                sqlite3_bind_double(statement, int(i) + 1, *real);
             else if (const std::string &text = std::get<std::string>(values[i]); !text.empty())
                 sqlite3_bind_text(statement, int(i) + 1, text.c_str(), int(text.size()), SQLITE_TRANSIENT);
         }
@@ -150,8 +152,29 @@ void writeBolts(SqliteFile &file, const std::vector<BoltRow> &bolts)
                           {systemName(row.system), row.pressure, row.diameter, row.count, row.holeText, row.thread});
 }
 
+// The pressure-temperature ratings and the materials rated by them, each
+// value with its source and confidence as the sources give them.
+void writeRatings(SqliteFile &file, const RatingSources &ratings)
+{
+    file.exec("CREATE TABLE rating (material_group TEXT NOT NULL, class INTEGER NOT NULL, temp_c INTEGER NOT NULL, "
+              "max_pressure_bar REAL NOT NULL, pn TEXT NOT NULL, pt_table TEXT NOT NULL, source TEXT NOT NULL, "
+              "cross_check TEXT, confidence TEXT NOT NULL, note TEXT, PRIMARY KEY (material_group, class, temp_c))");
+    file.exec("CREATE TABLE rating_material (astm_material TEXT NOT NULL, material_group TEXT NOT NULL, "
+              "product_form TEXT, pt_table TEXT NOT NULL, max_temp_c_class150 INTEGER NOT NULL, "
+              "max_temp_c_other_classes INTEGER NOT NULL, source TEXT NOT NULL, cross_check TEXT, "
+              "confidence TEXT NOT NULL)");
+    for (const RatingCell &c : ratings.cells)
+        file.insertValues("INSERT INTO rating VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                          {c.group, (long long)c.ratingClass, c.temperature, c.bar, c.pressure, c.table, c.source,
+                           c.crossCheck, c.confidence, c.note});
+    for (const RatedMaterial &m : ratings.materials)
+        file.insertValues("INSERT INTO rating_material VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                          {m.grade, m.group, m.form, m.table, m.highestClass150, m.highestOtherClasses, m.source,
+                           m.crossCheck, m.confidence});
+}
+
 bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const Provenance &provenance,
-                 const std::vector<BoltRow> &bolts)
+                 const std::vector<BoltRow> &bolts, const RatingSources &ratings)
 {
     file.exec("PRAGMA journal_mode=DELETE");
     file.exec("BEGIN");
@@ -167,6 +190,7 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const
     }
     writeBolts(file, bolts);
     writeProvenance(file, provenance);
+    writeRatings(file, ratings);
     file.exec("COMMIT");
     return file.close();
 }
@@ -174,7 +198,8 @@ bool writeTables(SqliteFile &file, const std::vector<SourceTable> &tables, const
 } // namespace
 
 bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &provenance,
-                   const std::vector<BoltRow> &bolts, const std::filesystem::path &output, std::string &error)
+                   const std::vector<BoltRow> &bolts, const RatingSources &ratings,
+                   const std::filesystem::path &output, std::string &error)
 {
     std::error_code ignored;
     if (output.has_parent_path())
@@ -186,7 +211,7 @@ bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &pro
     bool written = false;
     {
         SqliteFile file(partial);
-        written = file.ok() && writeTables(file, tables, provenance, bolts);
+        written = file.ok() && writeTables(file, tables, provenance, bolts, ratings);
         error = file.error();
     }
     if (written) {

@@ -323,7 +323,7 @@ void AfterLookupTest::contextMenuOffersTheCommands()
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts.append(action->text());
-    QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "按实测尺寸识别…"}));
+    QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "按实测尺寸识别…", "按设计条件选型…"}));
     menu->hide();
 }
 

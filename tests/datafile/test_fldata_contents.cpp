@@ -174,7 +174,8 @@ void TestFldataContents::fileIsOnePlainIndexedFile()
     while (sqlite3_step(tables.get()) == SQLITE_ROW)
         tableNames << columnText(tables.get(), 0);
     QCOMPARE(tableNames, (QStringList{"_HG20593", "_HG20594", "_HG20595", "_HG20596", "_HG20616", "_HG20617", "_HG20618",
-                                      "bolt_thread", "provenance", "provenance_source"}));
+                                      "bolt_thread", "provenance", "provenance_source", "rating",
+                                      "rating_material"}));
 
     for (const QString &table : tableNames.mid(0, 7)) {
         Statement plan = prepare(m_db.get(), QStringLiteral("EXPLAIN QUERY PLAN select * from %1 where 公称压力PN='1.0' and 公称通径DN=50").arg(table));

@@ -5,6 +5,7 @@
 
 #include "tools/data_file_build.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace builder = vantelo::data::builder;
@@ -16,6 +17,8 @@ class TestFldataRejects final : public QObject
 private slots:
     void brokenSourceIsRefused_data();
     void brokenSourceIsRefused();
+    void brokenRatingsAreRefused_data();
+    void brokenRatingsAreRefused();
 };
 
 namespace {
@@ -134,6 +137,45 @@ void TestFldataRejects::brokenSourceIsRefused()
     QVERIFY(!QFile::exists(output));
     const bool named = std::any_of(errors.cbegin(), errors.cend(), [&](const QString &e) { return e.contains(expected); });
     QVERIFY2(named, qPrintable(errors.join(u'\n')));
+}
+
+void TestFldataRejects::brokenRatingsAreRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("pattern"); // lines of the file, changed to replacement
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("rating rises with temperature") << "b165_ratings" << "(2-1.1,1.1,150#,2.0,50,)19.2" << "\\119.7"
+        << "b165_ratings.csv:3: group 1.1 Class 150 rises with temperature: 19.7 bar at 50 °C above 19.6 bar at 38 °C";
+    QTest::newRow("class missing") << "b165_ratings" << "[^\\n]*,1.1,2500#,[^\\n]*\\n" << ""
+        << "group 1.1 has no Class 2500 ratings";
+    QTest::newRow("temperature missing") << "b165_ratings" << "[^\\n]*,1.1,150#,2.0,325,[^\\n]*\\n" << ""
+        << "group 1.1 Class 150: no rating at 325 °C, below its highest rated 538 °C";
+    QTest::newRow("material of an unrated group") << "b165_materials" << "(?m)^1.1,(ASME B16.5 Table 2-1.1,A105,)" << "9.9,\\1"
+        << "b165_materials.csv:2: A105 is in group 9.9, which has no ratings";
+}
+
+void TestFldataRejects::brokenRatingsAreRefused()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    QFETCH(QString, expected);
+
+    SourceFixture sources;
+    QVERIFY(sources.isValid());
+    const QString content = QString::fromUtf8(sources.read(file));
+    const QString changed = QString(content).replace(QRegularExpression(pattern), replacement);
+    QVERIFY(changed != content);
+    QVERIFY(sources.write(file, changed.toUtf8()));
+    const QString output = sources.path(QStringLiteral("out/FLDATA.mdb"));
+
+    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
+    QStringList errors;
+    for (const std::string &error : outcome.errors)
+        errors << QString::fromStdString(error);
+    QVERIFY(!outcome.written);
+    QVERIFY2(errors.contains(expected), qPrintable(errors.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TestFldataRejects)

@@ -94,6 +94,8 @@ QMenu *AfterLookupActions::contextMenu()
         m_menu->addSeparator();
         m_menu->addAction(identify);
     }
+    if (auto *rating = m_window.findChild<QAction *>(QStringLiteral("ratingAction")))
+        m_menu->addAction(rating);
     return m_menu;
 }
 

@@ -1,0 +1,81 @@
+#include "ui/rating_action.h"
+
+#include "ui/rating_dialog.h"
+#include "ui/standard_page.h"
+#include "ui/tab_control.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace vantelo::ui {
+
+namespace {
+
+StandardPage *pageOnTab(const std::vector<StandardPage *> &pages, int index)
+{
+    const auto page = std::find_if(pages.begin(), pages.end(),
+                                   [index](const StandardPage *p) { return p->standard().tab - 1 == index; });
+    return page != pages.end() ? *page : nullptr;
+}
+
+StandardPage *pageInFront(QWidget &window, const std::vector<StandardPage *> &pages)
+{
+    const auto *tabs = window.findChild<TabControl *>();
+    return tabs != nullptr ? pageOnTab(pages, tabs->currentTab()) : nullptr;
+}
+
+} // namespace
+
+QAction *addRatingAction(QWidget &window, std::vector<StandardPage *> pages, const data::Connection &connection)
+{
+    auto *action = new QAction(QStringLiteral("按设计条件选型…"), &window);
+    action->setObjectName(QStringLiteral("ratingAction"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    QObject::connect(action, &QAction::triggered, &window, [&window, pages, &connection] {
+        auto *dialog = window.findChild<RatingDialog *>();
+        if (dialog == nullptr) {
+            dialog = new RatingDialog(connection, &window);
+            QObject::connect(dialog, &RatingDialog::classChosen, &window,
+                             [&window, pages](const lookup::FlangeStandard &standard, const QString &classText) {
+                                 goToClass(window, pages, standard, classText);
+                             });
+        }
+        const StandardPage *front = pageInFront(window, pages);
+        dialog->setOpenedFrom(front != nullptr ? &front->standard() : nullptr);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    return action;
+}
+
+bool goToClass(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::FlangeStandard &standard,
+               const QString &classText)
+{
+    StandardPage *page = pageOnTab(pages, standard.tab - 1);
+    const auto &entries = standard.pressureEntries;
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [&](const char *listed) { return classText == QLatin1String(listed); });
+    if (page == nullptr || entry == entries.end() || page->handles().pressureList == nullptr)
+        return false;
+    const StandardPage *front = pageInFront(window, pages);
+    const QString diameter = front != nullptr && front->handles().diameterList != nullptr
+                                 ? front->handles().diameterList->currentText()
+                                 : QString();
+    if (auto *tabs = window.findChild<TabControl *>())
+        tabs->setCurrentTab(standard.tab - 1);
+    if (!selectEntry(*page->handles().pressureList, int(entry - entries.begin())))
+        return false;
+    if (QComboBox *list = page->handles().diameterList) {
+        if (const int kept = list->findText(diameter); kept >= 0)
+            list->setCurrentIndex(kept);
+    }
+    return page->runQuery();
+}
+
+} // namespace vantelo::ui
