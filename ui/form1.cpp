@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "ui/accessibility.h"
+#include "ui/light_page.h"
 #include "ui/page_builder.h"
 #include "ui/page_tables.h"
 #include "ui/program_icon.h"
@@ -42,7 +43,9 @@ Form1::Form1(QWidget *parent)
     for (std::size_t i = 0; i < tabPages().size(); ++i) {
         const TabPageSpec &tab = tabPages()[i];
         const lookup::FlangeStandard *standard = i < standards.size() ? &standards[i] : nullptr;
-        BuiltPage built = buildPage(m_tabs->addTab(QString::fromUtf8(tab.caption)), tab.controls, standard);
+        QWidget *page = m_tabs->addTab(QString::fromUtf8(tab.caption));
+        keepLightLook(*page);
+        BuiltPage built = buildPage(page, tab.controls, standard);
         for (QWidget *stop : built.focusOrder) {
             setTabOrder(previous, stop);
             previous = stop;
