@@ -1,6 +1,7 @@
 #include "ui/after_lookup/page_after_lookup.h"
 
 #include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/stale_mark.h"
 #include "ui/after_lookup/value_origin_text.h"
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
@@ -41,6 +42,11 @@ PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, cons
         }
     }
     connect(&source, &StandardPage::rowFound, this, &PageAfterLookup::take);
+    // A pick, a typed text or a refilled list all count as another flange.
+    for (QComboBox *list : {m_handles.pressureList, m_handles.diameterList}) {
+        if (list != nullptr)
+            connect(list, &QComboBox::currentTextChanged, this, &PageAfterLookup::updateStale);
+    }
     if (source.lastFound())
         take(*source.lastFound());
 }
@@ -56,7 +62,22 @@ void PageAfterLookup::take(const FoundRow &row)
     for (const QString &column : shownColumns(m_standard))
         flange.dimensions.push_back({column, valueIn(row.values, column)});
     m_found = std::move(flange);
+    updateStale();
     emit foundChanged();
+}
+
+void PageAfterLookup::updateStale()
+{
+    const auto textOf = [](const QComboBox *list) { return list != nullptr ? list->currentText() : QString(); };
+    const bool stale = m_found
+        && (textOf(m_handles.pressureList) != m_found->pressure || textOf(m_handles.diameterList) != m_found->diameter);
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    for (Caption *caption : m_handles.resultLabels) {
+        if (auto *label = dynamic_cast<QWidget *>(caption))
+            markStale(*label, stale);
+    }
 }
 
 QString PageAfterLookup::currentPressure() const
@@ -87,9 +108,14 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
     if (!m_found)
         return {};
     for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
-        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) == &label)
-            return labelToolTip(labelColumns(m_standard.bindings[i]), *m_found,
-                                [this](const QString &column) { return origin(column); });
+        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) != &label)
+            continue;
+        if (m_stale)
+            return staleToolTip(*m_found);
+        const QStringList columns = labelColumns(m_standard.bindings[i]);
+        if (m_handles.resultLabels[i]->caption().isEmpty())
+            return columns.join(QStringLiteral(" / ")) + QLatin1Char('\n') + unknownValueText();
+        return labelToolTip(columns, *m_found, [this](const QString &column) { return origin(column); });
     }
     return {};
 }
