@@ -12,7 +12,8 @@ inline constexpr char16_t kUnknownMark[] = u"—";
 // The headline, then one "column<TAB>value" line per dimension.
 QString flangePlainText(const FoundFlange &flange);
 
-// The same as an HTML table, for office programs.
+// The same for office programs: the headline as a paragraph, then a table
+// of one row per dimension, its name in one cell and its value in the next.
 QString flangeHtml(const FoundFlange &flange);
 
 // Both forms, ready for the clipboard (the caller owns the result).
