@@ -4,6 +4,7 @@
 
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/form1.h"
+#include "ui/help/help_actions.h"
 #include "ui/identify_action.h"
 #include "ui/standard_page.h"
 
@@ -18,6 +19,7 @@ std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::P
     ui::FillPressureLists(attached);
     ui::attachAfterLookup(window, attached, connection);
     ui::addIdentifyAction(window, attached, connection);
+    ui::addHelpActions(window, connection);
     return attached;
 }
 
