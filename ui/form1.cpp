@@ -35,6 +35,7 @@ Form1::Form1(QWidget *parent)
     m_tabs = new TabControl(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setGeometry(kTabControlGeometry);
+    keepLightLook(*m_tabs);
 
     // Focus runs from the tab strip through each page's lists and button, in
     // tab order; controls of hidden pages are skipped by Qt.
@@ -43,9 +44,7 @@ Form1::Form1(QWidget *parent)
     for (std::size_t i = 0; i < tabPages().size(); ++i) {
         const TabPageSpec &tab = tabPages()[i];
         const lookup::FlangeStandard *standard = i < standards.size() ? &standards[i] : nullptr;
-        QWidget *page = m_tabs->addTab(QString::fromUtf8(tab.caption));
-        keepLightLook(*page);
-        BuiltPage built = buildPage(page, tab.controls, standard);
+        BuiltPage built = buildPage(m_tabs->addTab(QString::fromUtf8(tab.caption)), tab.controls, standard);
         for (QWidget *stop : built.focusOrder) {
             setTabOrder(previous, stop);
             previous = stop;

@@ -5,7 +5,7 @@
 
 namespace vantelo::ui {
 
-void keepLightLook(QWidget &page)
+void keepLightLook(QWidget &tabControl)
 {
     // The classic button face; the palette derives its shades from it.
     QPalette light(QColor(0xF0, 0xF0, 0xF0));
@@ -13,8 +13,7 @@ void keepLightLook(QWidget &page)
         light.setColor(role, Qt::white);
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         light.setColor(role, Qt::black);
-    page.setPalette(light);
-    page.setAutoFillBackground(true);
+    tabControl.setPalette(light);
 }
 
 } // namespace vantelo::ui

@@ -23,6 +23,14 @@ QString titleOf(const lookup::StandardRecord &record)
     return title != nullptr ? QString::fromUtf8(title->text) : QString();
 }
 
+constexpr int kHoverMargin = 4;
+
+// Where a label answers hover, in its page's coordinates.
+QRect hoverArea(const QWidget &label)
+{
+    return label.geometry().adjusted(-kHoverMargin, -kHoverMargin, kHoverMargin, kHoverMargin);
+}
+
 } // namespace
 
 PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, const data::Connection &connection,
@@ -41,6 +49,8 @@ PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, cons
             label->installEventFilter(this);
         }
     }
+    // Tooltip events the drawing below a label leaves unanswered reach the page.
+    m_page->installEventFilter(this);
     connect(&source, &StandardPage::rowFound, this, &PageAfterLookup::take);
     // A pick, a typed text or a refilled list all count as another flange.
     for (QComboBox *list : {m_handles.pressureList, m_handles.diameterList}) {
@@ -122,13 +132,25 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
 
 bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *label = qobject_cast<QWidget *>(watched);
-    if (event->type() != QEvent::ToolTip || label == nullptr)
+    if (event->type() != QEvent::ToolTip || !m_found)
         return false;
-    const QString text = toolTip(*label);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QWidget *label = qobject_cast<QWidget *>(watched);
+    if (watched == m_page) {
+        // Hovering beside a label counts: an empty auto-size label is one
+        // space wide, too narrow to hold a real mouse still over it.
+        label = nullptr;
+        for (Caption *caption : m_handles.resultLabels) {
+            auto *candidate = dynamic_cast<QWidget *>(caption);
+            if (candidate != nullptr && hoverArea(*candidate).contains(help->pos()))
+                label = candidate;
+        }
+    }
+    const QString text = label != nullptr ? toolTip(*label) : QString();
     if (text.isEmpty())
         return false;
-    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, label);
+    // The tip stays while the mouse is within the hover area.
+    QToolTip::showText(help->globalPos(), text, m_page, hoverArea(*label));
     return true;
 }
 
