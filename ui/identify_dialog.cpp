@@ -160,7 +160,11 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
         connect(spin, &QDoubleSpinBox::valueChanged, this, &IdentifyDialog::refresh);
     // Enter and double-click both activate a row.
     connect(m_results, &QTableWidget::activated, this, [this](const QModelIndex &index) { choose(index.row()); });
-    connect(m_results, &QTableWidget::currentCellChanged, this, &IdentifyDialog::offerTypes);
+    // The types follow the row; moving within a row keeps the type picked.
+    connect(m_results, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow)
+            offerTypes();
+    });
     refresh();
 }
 
