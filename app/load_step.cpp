@@ -3,6 +3,7 @@
 #include "data/shared_connection.h"
 #include "ui/after_lookup/after_lookup_actions.h"
 #include "ui/main_window.h"
+#include "ui/help/help_actions.h"
 #include "ui/identify_action.h"
 #include "ui/rating_action.h"
 #include "ui/standard_page.h"
@@ -19,6 +20,7 @@ std::vector<ui::StandardPage *> fillPages(QWidget &window, std::span<const ui::P
     ui::attachAfterLookup(window, attached, connection);
     ui::addIdentifyAction(window, attached, connection);
     ui::addRatingAction(window, attached, connection);
+    ui::addHelpActions(window, connection);
     return attached;
 }
 

@@ -1,4 +1,6 @@
 #include "load_step.h"
+#include "program_options.h"
+#include "qt_translation.h"
 
 #include "version.h"
 #include "ui/main_window.h"
@@ -7,11 +9,15 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = vantelo::app::answerInformationOptions(argc, argv))
+        return *status;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantelo"));
     QApplication::setApplicationVersion(QString::fromLatin1(vantelo::kVersion));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantelo::kApplicationId));
+    vantelo::app::installQtChinese(application);
 
     vantelo::ui::Form1 form1;
     vantelo::app::loadForm1(form1);

@@ -21,7 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by the library scan: the window's fonts. (The SVG plugins Qt loads
 # at run time ship in libqt6svg6, which the scan finds through Qt6Svg; the
 # rating chart's libqt6charts6 it finds through Qt6Charts.)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation, qt6-translations-l10n")
 
 # Debian wants the copyright and changelog of every package under
 # /usr/share/doc/<package>/, the changelog compressed.

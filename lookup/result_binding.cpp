@@ -26,13 +26,15 @@ std::optional<QString> captionFor(const ResultBinding &binding, const data::Resu
     if (!first)
         return std::nullopt;
 
+    // A caption none of whose values is known stays empty, as a plain one
+    // does: a bare "Φ" or "R" would read as a value left off by mistake.
     switch (binding.pattern) {
     case CaptionPattern::Plain:
         return *first;
     case CaptionPattern::Diameter:
-        return Phi + *first;
+        return first->isEmpty() ? QString() : Phi + *first;
     case CaptionPattern::Radius:
-        return QStringLiteral("R") + *first;
+        return first->isEmpty() ? QString() : QStringLiteral("R") + *first;
     case CaptionPattern::DiameterPair:
     case CaptionPattern::BoltHoles:
         break;
@@ -41,6 +43,8 @@ std::optional<QString> captionFor(const ResultBinding &binding, const data::Resu
     const std::optional<QString> second = columnText(row, binding.secondColumn);
     if (!second)
         return std::nullopt;
+    if (first->isEmpty() && second->isEmpty())
+        return QString();
     if (binding.pattern == CaptionPattern::DiameterPair)
         return Phi + *first + QStringLiteral("(") + Phi + *second + QStringLiteral(")");
     return *first + QStringLiteral("-") + Phi + *second;

@@ -5,11 +5,33 @@
 #include "ui/tab_control.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace vantelo::ui {
+namespace {
+
+// Beside the window, not over it, so that the page the dialog fills stays in
+// sight: right of it where the screen has room, else left of it.
+void placeBeside(QWidget &dialog, const QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    const QScreen *screen = window.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    constexpr int kGap = 8;
+    QPoint at(frame.right() + kGap, frame.top());
+    if (room.isValid() && at.x() + dialog.width() > room.right()) {
+        const int left = frame.left() - kGap - dialog.frameGeometry().width();
+        at.setX(left >= room.left() ? left : std::max(room.left(), room.right() - dialog.width()));
+    }
+    if (room.isValid())
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - dialog.height())));
+    dialog.move(at);
+}
+
+} // namespace
 
 QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
                            const data::Connection &connection)
@@ -21,7 +43,8 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
     window.addAction(action);
     QObject::connect(action, &QAction::triggered, &window, [&window, pages, &connection] {
         auto *dialog = window.findChild<IdentifyDialog *>();
-        if (dialog == nullptr) {
+        const bool first = dialog == nullptr;
+        if (first) {
             dialog = new IdentifyDialog(connection, &window);
             QObject::connect(dialog, &IdentifyDialog::flangeChosen, &window,
                              [&window, pages](const lookup::FlangeStandard &standard, const QString &pressure,
@@ -29,6 +52,16 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
                                  goToFlange(window, pages, standard, pressure, diameter);
                              });
         }
+        const int current = [&window] {
+            const auto *tabs = window.findChild<TabControl *>();
+            return tabs != nullptr ? tabs->currentTab() : -1;
+        }();
+        const auto page = std::ranges::find_if(pages, [current](const StandardPage *candidate) {
+            return candidate->standard().tab - 1 == current;
+        });
+        dialog->setPreferredStandard(page != pages.end() ? &(*page)->standard() : nullptr);
+        if (first)
+            placeBeside(*dialog, window);
         dialog->show();
         dialog->raise();
         dialog->activateWindow();

@@ -1,5 +1,7 @@
 #include "ui/identify_dialog.h"
 
+#include "ui/unreadable_data_file.h"
+
 #include "data/value_text.h"
 #include "lookup/bolt_thread.h"
 #include "lookup/standard_facts.h"
@@ -12,6 +14,9 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vantelo::ui {
 
@@ -85,9 +90,12 @@ QString deviationCaption(const lookup::IdentifiedFlange &flange)
 {
     QStringList parts;
     const auto add = [&](const char *name, const std::optional<double> &deviation) {
-        if (deviation)
-            parts << QLatin1String(name) + (*deviation > 0 ? QStringLiteral("+") : QString())
-                    + data::generalNumberText(*deviation);
+        if (!deviation)
+            return;
+        // A measurement by rule or calliper is good to a tenth of a millimetre.
+        const double tenths = std::round(*deviation * 10) / 10;
+        parts << QLatin1String(name) + (tenths > 0 ? QStringLiteral("+") : QString())
+                + data::generalNumberText(tenths == 0 ? 0.0 : tenths);
     };
     add("D", flange.outsideDeviation);
     add("K", flange.boltCircleDeviation);
@@ -108,6 +116,7 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     , m_lengthTolerance(toleranceSpin("lengthToleranceSpin", 2, this))
     , m_holeTolerance(toleranceSpin("holeToleranceSpin", 1, this))
     , m_results(new QTableWidget(0, 7, this))
+    , m_type(new QComboBox(this))
     , m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("identifyDialog"));
@@ -125,6 +134,7 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     m_results->verticalHeader()->hide();
     m_results->horizontalHeader()->setStretchLastSection(true);
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_type->setObjectName(QStringLiteral("flangeTypeList"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("法兰外径D (mm)"), m_outside);
@@ -136,8 +146,16 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_results, 1);
+    auto *typeRow = new QFormLayout;
+    typeRow->addRow(QStringLiteral("法兰类型"), m_type);
+    layout->addLayout(typeRow);
     layout->addWidget(m_status);
     resize(680, 460);
+    // The measurements in the order they are taken, the choices after them.
+    const QList<QWidget *> order{m_outside, m_circle, m_count, m_hole, m_lengthTolerance,
+                                 m_holeTolerance, m_circleKind, m_results, m_type};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit *edit : {m_outside, m_circle, m_count, m_hole})
         connect(edit, &QLineEdit::textChanged, this, &IdentifyDialog::refresh);
@@ -146,6 +164,11 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
         connect(spin, &QDoubleSpinBox::valueChanged, this, &IdentifyDialog::refresh);
     // Enter and double-click both activate a row.
     connect(m_results, &QTableWidget::activated, this, [this](const QModelIndex &index) { choose(index.row()); });
+    // The types follow the row; moving within a row keeps the type picked.
+    connect(m_results, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow)
+            offerTypes();
+    });
     refresh();
 }
 
@@ -177,8 +200,10 @@ void IdentifyDialog::refresh()
 {
     const lookup::Measurements measured = measurements();
     const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(measured);
-    m_found = problem ? std::vector<lookup::IdentifiedFlange>()
-                      : lookup::identify(measured, m_connection).flanges;
+    lookup::Identification identification;
+    if (!problem && m_connection.isOpen())
+        identification = lookup::identify(measured, m_connection);
+    m_found = std::move(identification.flanges);
 
     m_results->setRowCount(int(m_found.size()));
     bool anyBolts = false;
@@ -205,17 +230,45 @@ void IdentifyDialog::refresh()
     // A data file without bolts shows the results as it always has.
     m_results->setColumnHidden(kBoltsColumn, !anyBolts);
     m_results->resizeColumnsToContents();
-    m_status->setText(problem           ? problemText(*problem)
+    offerTypes();
+    // "No match" from a file that could not be read would be a wrong answer.
+    const bool unreadable = !m_connection.isOpen() || !identification.unreadTables.isEmpty();
+    m_status->setText(unreadable        ? unreadableDataFileText()
+                          : problem         ? problemText(*problem)
                           : m_found.empty() ? QStringLiteral("没有相符的法兰")
                                             : QStringLiteral("相符 %1 项,双击或回车查看").arg(m_found.size()));
+}
+
+void IdentifyDialog::setPreferredStandard(const lookup::FlangeStandard *standard)
+{
+    m_preferred = standard;
+    offerTypes();
+}
+
+void IdentifyDialog::offerTypes()
+{
+    const int row = m_results->currentRow() >= 0 ? m_results->currentRow() : 0;
+    m_type->clear();
+    if (row >= int(m_found.size()))
+        return;
+    std::vector<const lookup::FlangeStandard *> standards = m_found[std::size_t(row)].standards;
+    std::ranges::stable_partition(standards, [this](const auto *standard) { return standard == m_preferred; });
+    for (const lookup::FlangeStandard *standard : standards)
+        m_type->addItem(lookup::standardName(*standard), QVariant::fromValue(quintptr(standard)));
+    m_type->setEnabled(standards.size() > 1);
 }
 
 void IdentifyDialog::choose(int row)
 {
     if (row < 0 || row >= int(m_found.size()))
         return;
+    if (m_results->currentRow() != row)
+        m_results->setCurrentCell(row, 0);
     const lookup::IdentifiedFlange &flange = m_found[std::size_t(row)];
-    emit flangeChosen(*flange.standards.front(), flange.pressure, data::generalNumberText(flange.diameter));
+    const auto *picked = reinterpret_cast<const lookup::FlangeStandard *>(m_type->currentData().value<quintptr>());
+    const bool held = std::ranges::find(flange.standards, picked) != flange.standards.end();
+    emit flangeChosen(held ? *picked : *flange.standards.front(), flange.pressure,
+                      data::generalNumberText(flange.diameter));
 }
 
 } // namespace vantelo::ui

@@ -17,7 +17,8 @@ namespace vantelo::ui {
 
 // 按实测尺寸识别: measured D, K (or a hole distance), n and L in, every
 // flange that fits out, refreshed as the user types. Choosing a result
-// (double-click or Enter) announces it; the dialog stays open.
+// (double-click or Enter) announces it in the flange type picked below the
+// results; the dialog stays open.
 class IdentifyDialog final : public QDialog
 {
     Q_OBJECT
@@ -25,8 +26,12 @@ class IdentifyDialog final : public QDialog
 public:
     IdentifyDialog(const data::Connection &connection, QWidget *parent = nullptr);
 
+    // The flange type offered first when a match is held by several types:
+    // the type of the page the user is on.
+    void setPreferredStandard(const lookup::FlangeStandard *standard);
+
 signals:
-    // The chosen flange on the first table that holds it: the pressure as its
+    // The chosen flange in the type picked: the pressure as its
     // page lists it and the DN as its diameter list shows it.
     void flangeChosen(const vantelo::lookup::FlangeStandard &standard, const QString &pressure,
                       const QString &diameter);
@@ -35,6 +40,7 @@ private:
     lookup::Measurements measurements() const;
     void refresh();
     void choose(int row);
+    void offerTypes();
 
     const data::Connection &m_connection;
     QLineEdit *m_outside;
@@ -45,8 +51,10 @@ private:
     QDoubleSpinBox *m_lengthTolerance;
     QDoubleSpinBox *m_holeTolerance;
     QTableWidget *m_results;
+    QComboBox *m_type;
     QLabel *m_status;
     std::vector<lookup::IdentifiedFlange> m_found;
+    const lookup::FlangeStandard *m_preferred = nullptr;
 };
 
 } // namespace vantelo::ui

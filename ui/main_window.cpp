@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/accessibility.h"
+#include "ui/light_page.h"
 #include "ui/page_builder.h"
 #include "ui/tab_pages.h"
 #include "ui/program_icon.h"
@@ -34,6 +35,7 @@ Form1::Form1(QWidget *parent)
     m_tabs = new TabControl(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setGeometry(kTabControlGeometry);
+    keepLightLook(*m_tabs);
 
     // Focus runs from the tab strip through each page's lists and button, in
     // tab order; controls of hidden pages are skipped by Qt.

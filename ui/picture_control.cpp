@@ -38,11 +38,18 @@ QRectF PictureControl::pictureRect() const
 
 void PictureControl::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    paintPicture(painter);
+}
+
+void PictureControl::paintPicture(QPainter &painter) const
+{
     if (!m_renderer->isValid() || m_storedSize.isEmpty())
         return;
-    QPainter painter(this);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     m_renderer->render(&painter, pictureRect());
+    painter.restore();
 }
 
 } // namespace vantelo::ui

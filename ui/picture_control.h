@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
 class QSvgRenderer;
 
 namespace vantelo::ui {
@@ -27,6 +28,8 @@ public:
     bool hasPicture() const;
 
     QSize sizeHint() const override { return m_storedSize; }
+    // Draws the picture as vector art in the control's own coordinates.
+    void paintPicture(QPainter &painter) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -75,6 +75,7 @@ private slots:
     void contextMenuOffersTheCommands();
     void boltsGoWithTheFlange_data();
     void boltsGoWithTheFlange();
+    void otherPickMarksTheLabelsStale();
 
 private:
     ui::PageAfterLookup *query(int tab, const QString &pressure, const QString &diameter);
@@ -153,6 +154,26 @@ void AfterLookupTest::copiedDimensionsNameTheFoundFlange()
     const QMimeData *copied = QApplication::clipboard()->mimeData();
     QCOMPARE(copied->text(), text);
     QVERIFY2(copied->html().contains(htmlUnknownRow), qPrintable(copied->html()));
+
+    // Spreadsheets paste it as a table: the headline before the table, never
+    // in a cell, and one cell for each name and each value.
+    const QString html = copied->html();
+    const QString headline = text.section(QLatin1Char('\n'), 0, 0).toHtmlEscaped();
+    QVERIFY(html.indexOf(headline) >= 0 && html.indexOf(headline) < html.indexOf(QStringLiteral("<table")));
+    QVERIFY(!html.contains(QStringLiteral("<caption")));
+    const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
+    qsizetype rows = 0;
+    for (const QRegularExpressionMatch &match : row.globalMatch(html)) {
+        ++rows;
+        QCOMPARE(match.captured(1).count(QRegularExpression(QStringLiteral("<t[hd][ >]"))), 2);
+    }
+    QCOMPARE(rows, text.count(QLatin1Char('\n')) - 1);
+
+    // Kept for a check by hand in an office program.
+    const QString artifacts = qEnvironmentVariable("VANTELO_ARTIFACTS_DIR");
+    QFile kept(artifacts + QStringLiteral("/copied-dimensions-%1.html").arg(tab));
+    if (!artifacts.isEmpty() && QDir().mkpath(artifacts) && kept.open(QIODevice::WriteOnly))
+        kept.write(html.toUtf8());
 }
 
 void AfterLookupTest::failedQueryKeepsTheFlangeCopied()
@@ -259,11 +280,16 @@ void AfterLookupTest::exportRefusesAnUnknownFormat()
 void AfterLookupTest::printingPaintsOnThePrinter()
 {
     ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution); // as the print dialog's printer
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir->filePath(QStringLiteral("printed.pdf")));
     QVERIFY(ui::printDrawing(page->sheet(), printer));
-    QVERIFY(QFileInfo(printer.outputFileName()).size() > 1000);
+    QFile printed(printer.outputFileName());
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QByteArray pdf = printed.readAll();
+    QVERIFY(pdf.size() > 1000);
+    // Vector shapes and text only: a raster page would hold an image object.
+    QVERIFY(!pdf.contains("/Subtype /Image"));
 }
 
 void AfterLookupTest::tooltipsSayWhatALabelShows_data()
@@ -276,7 +302,8 @@ void AfterLookupTest::tooltipsSayWhatALabelShows_data()
     const QString unknown = QStringLiteral("坡口宽度b\n未收录：公开资料中未找到该值");
     QTest::newRow("names only") << false << "1.6" << "Label2" << "管子外径A1A\n\n管子外径A1B" << "管子外径A1B";
     QTest::newRow("unknown") << false << "1.6" << "Label8" << unknown << unknown;
-    QTest::newRow("known") << true << "1.6" << "Label7" << "法兰厚度C\n来源：S1\n" << "\n可信度：中高";
+    QTest::newRow("known") << true << "1.6" << "Label7" << "法兰厚度C\n来源：HG/T 20592-2009 表8.2.1-4（S1）\n"
+                           << "\n可信度：中高";
     QTest::newRow("recorded gap") << true << "0.6" << "Label8" << unknown << unknown;
 }
 
@@ -299,6 +326,8 @@ void AfterLookupTest::tooltipsSayWhatALabelShows()
 
     const QString tip = query(1, pressure, QStringLiteral("100"))->toolTip(*shown);
     QVERIFY2(tip.startsWith(start) && tip.endsWith(end), qPrintable(tip));
+    for (const QString &line : tip.split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 40, qPrintable(line)); // a tooltip stays narrow
 
     // Hovering shows the same text.
     m_form->show();
@@ -323,7 +352,8 @@ void AfterLookupTest::contextMenuOffersTheCommands()
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts.append(action->text());
-    QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "按实测尺寸识别…", "按设计条件选型…"}));
+    QCOMPARE(texts, QStringList({"复制尺寸", "查看整表…", "", "导出图纸…", "打印…", "", "按实测尺寸识别…", "按设计条件选型…", "",
+                                 "使用说明", "关于 Vantelo…"}));
     menu->hide();
 }
 
@@ -336,8 +366,8 @@ void AfterLookupTest::boltsGoWithTheFlange_data()
     QTest::addColumn<QString>("bolts");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("confidence");
-    QTest::newRow("European") << 1 << "1.6" << "100" << "M16" << "8-M16" << "\n\n螺栓规格：8-M16\n来源：X\nX: " << "可信度：中高";
-    QTest::newRow("American") << 6 << "2500#" << "50" << "M27" << "8-M27" << "\n\n螺栓规格：8-M27\n来源：S11\nS11: " << "可信度：高";
+    QTest::newRow("European") << 1 << "1.6" << "100" << "M16" << "8-M16" << "\n\n螺栓规格：8-M16\n来源：HG/T 20592-2009（X）\n" << "可信度：中高";
+    QTest::newRow("American") << 6 << "2500#" << "50" << "M27" << "8-M27" << "\n\n螺栓规格：8-M27\n来源：HG/T 20615-2009（S11）\n" << "可信度：高";
 }
 
 // On the shipped file: copied, in the whole table, on the bolt-hole label's tooltip and on the sheet.
@@ -385,6 +415,26 @@ void AfterLookupTest::boltsGoWithTheFlange()
     // The painter writes a text in runs of one font each: read the runs together.
     const QString svgText = QString::fromUtf8(svgFile.readAll()).remove(QRegularExpression(QStringLiteral("<[^>]*>|\n")));
     QVERIFY2(svgText.contains(QStringLiteral("螺栓规格 ") + bolts), qPrintable(svgText.left(300)));
+}
+
+void AfterLookupTest::otherPickMarksTheLabelsStale()
+{
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    auto *label = m_form->findChild<QWidget *>(QStringLiteral("Label6"));
+    const QColor current = label->palette().color(label->foregroundRole());
+    QVERIFY(!page->isStale());
+
+    auto *diameters = m_form->findChild<QComboBox *>(QStringLiteral("Combo2"));
+    diameters->setCurrentIndex(diameters->findText(QStringLiteral("80")));
+    QVERIFY(page->isStale());
+    QVERIFY(label->palette().color(label->foregroundRole()) != current);
+    QCOMPARE(page->toolTip(*label), QStringLiteral("显示的是 PN1.6 DN100 的尺寸；请按查询"));
+    QCOMPARE(page->found()->diameter, QStringLiteral("100")); // copy and export still name what is shown
+
+    m_form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    QVERIFY(!page->isStale());
+    QCOMPARE(label->palette().color(label->foregroundRole()), current);
+    QVERIFY(page->toolTip(*label).startsWith(QStringLiteral("法兰外径D")));
 }
 
 QTEST_MAIN(AfterLookupTest)

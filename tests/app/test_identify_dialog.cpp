@@ -47,16 +47,17 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("firstRow");
     QTest::addColumn<QString>("firstBolts");
+    QTest::addColumn<QString>("pickedType"); // empty: the type offered first
     QTest::addColumn<int>("tab");
     QTest::addColumn<Texts>("shown");
     QTest::newRow("European, by Enter")
         << Texts{{"outsideDiameterEdit", "340"}, {"boltCircleEdit", "295"}, {"boltCountEdit", "12"},
                  {"boltHoleEdit", "22"}}
-        << true << 1 << "HG20593 HG20594 HG20595 HG20596" << "12-M20" << 0
+        << true << 1 << "HG20593 HG20594 HG20595 HG20596" << "12-M20" << "" << 0
         << Texts{{"Combo1", "1.6"}, {"Combo2", "200"}, {"Label6", "Φ340"}, {"Label5", "Φ295"}, {"Label3", "12-Φ22"}};
     QTest::newRow("American, by double-click")
         << Texts{{"boltCircleEdit", "241"}, {"boltCountEdit", "8"}, {"boltHoleEdit", "22"}} << false << -1
-        << "HG20616 HG20617 HG20618" << "8-M20" << 4
+        << "HG20616 HG20617 HG20618" << "8-M20" << "HG20616" << 4
         << Texts{{"Combo9", "150#"}, {"Label58", "2.0"}, {"Combo10", "150"}, {"Label62", "Φ280"},
                  {"Label61", "Φ241.3"}, {"Label63", "8-Φ22"}};
 }
@@ -68,6 +69,7 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
     QFETCH(int, rows);
     QFETCH(QString, firstRow);
     QFETCH(QString, firstBolts);
+    QFETCH(QString, pickedType);
     QFETCH(int, tab);
     QFETCH(Texts, shown);
 
@@ -104,6 +106,10 @@ void IdentifyDialogTest::choosingAMatchShowsItsPage()
     } else {
         const QPoint cell = results->visualItemRect(results->item(0, 1)).center();
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, cell);
+        // The window opens on HG20618, so its type is offered first.
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("flangeTypeList"));
+        QCOMPARE(types->itemText(0), QStringLiteral("HG20618"));
+        types->setCurrentIndex(types->findText(pickedType));
         QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, cell);
     }
     QCOMPARE(form1.tabControl()->currentTab(), tab);

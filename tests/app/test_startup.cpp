@@ -3,11 +3,21 @@
 
 #include "app/load_step.h"
 #include "data/shared_connection.h"
+#include "app/qt_translation.h"
 #include "ui/caption.h"
 #include "ui/page_handles.h"
 #include "ui/main_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -27,6 +37,11 @@ private slots:
     void shippedFileFillsEveryList();
     void pressureValueLabelsReadTwo();
     void missingFileStillFillsPressureLists();
+    void missingFileCommandsSaySo_data();
+    void missingFileCommandsSaySo();
+    void qtDialogsSpeakChinese();
+    void informationOptionsPrintAndExit_data();
+    void informationOptionsPrintAndExit();
 };
 
 void TestStartup::connectionStringNamesTheProgramDirectory()
@@ -134,6 +149,79 @@ void TestStartup::missingFileStillFillsPressureLists()
         // An empty list shows no text, the editable one on tab 4 included.
         QCOMPARE(diameters->currentText(), QString());
     }
+}
+
+void TestStartup::missingFileCommandsSaySo_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("copy") << "copyDimensionsAction";
+    QTest::newRow("export") << "exportDrawingAction";
+    QTest::newRow("print") << "printDrawingAction";
+    QTest::newRow("identify") << "identifyAction";
+}
+
+void TestStartup::missingFileCommandsSaySo()
+{
+    QFETCH(QString, action);
+    QTemporaryDir dir;
+    data::Connection connection;
+    ui::Form1 form1;
+    app::loadForm1(form1, connection, dir.path());
+    form1.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form1));
+    QString said;
+    // A message box runs its own loop; read and close it from there.
+    QTimer::singleShot(0, &form1, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->close();
+        }
+    });
+    form1.findChild<QAction *>(action)->trigger();
+    if (auto *status = form1.findChild<QLabel *>(QStringLiteral("statusLabel")))
+        said = status->text();
+    QCOMPARE(said, QStringLiteral("无法读取数据文件 FLDATA.mdb"));
+}
+
+void TestStartup::qtDialogsSpeakChinese()
+{
+    QVERIFY2(app::installQtChinese(*QCoreApplication::instance()), "qt6-translations-l10n is installed");
+    QFileDialog dialog(nullptr, QStringLiteral("导出图纸"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons != nullptr);
+    QVERIFY2(buttons->button(QDialogButtonBox::Save)->text().contains(QStringLiteral("保存")),
+             qPrintable(buttons->button(QDialogButtonBox::Save)->text()));
+    QVERIFY(buttons->button(QDialogButtonBox::Cancel)->text().contains(QStringLiteral("取消")));
+}
+
+void TestStartup::informationOptionsPrintAndExit_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("help") << "--help" << "--version";
+    QTest::newRow("version") << "--version" << "vantelo ";
+}
+
+void TestStartup::informationOptionsPrintAndExit()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, printed);
+    const QString program = qEnvironmentVariable("VANTELO_PROGRAM_DIR") + QStringLiteral("/vantelo");
+    if (!QFile::exists(program))
+        QSKIP("the program has not been built");
+    QProcess process;
+    // No display at all: the answer must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(environment);
+    process.start(program, {option});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(printed));
 }
 
 QTEST_MAIN(TestStartup)

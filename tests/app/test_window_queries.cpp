@@ -70,8 +70,8 @@ void TestWindowQueries::queryShowsPublishedDimensions_data()
                     {"Label37", ""}} << true;
     QTest::newRow("HG20596 PN1.6 DN100")
         << 4 << "1.6" << "100"
-        << Captions{{"Label41", "Φ"}, {"Label42", "Φ180"}, {"Label43", "Φ220"}, {"Label44", "8-Φ18"},
-                    {"Label45", ""}, {"Label46", ""}, {"Label47", ""}, {"Label48", "R"}} << true;
+        << Captions{{"Label41", ""}, {"Label42", "Φ180"}, {"Label43", "Φ220"}, {"Label44", "8-Φ18"},
+                    {"Label45", ""}, {"Label46", ""}, {"Label47", ""}, {"Label48", ""}} << true;
     QTest::newRow("HG20616 300# DN80")
         << 5 << "300#" << "80"
         << Captions{{"Label59", "Φ117"}, {"Label60", "Φ90.5"}, {"Label61", "Φ168.3"}, {"Label62", "Φ210"},
@@ -82,7 +82,7 @@ void TestWindowQueries::queryShowsPublishedDimensions_data()
                     {"Label71", "Φ235"}, {"Label72", "8-Φ30"}, {"Label73", "50.9"}, {"Label74", "127"}} << true;
     QTest::newRow("HG20618 300# DN80")
         << 7 << "300#" << "80"
-        << Captions{{"Label77", "Φ"}, {"Label78", "Φ"}, {"Label79", "Φ168.3"}, {"Label80", "Φ210"},
+        << Captions{{"Label77", ""}, {"Label78", ""}, {"Label79", "Φ168.3"}, {"Label80", "Φ210"},
                     {"Label81", "8-Φ22"}, {"Label82", ""}, {"Label83", "28.4"}} << true;
 }
 

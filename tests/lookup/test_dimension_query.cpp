@@ -286,7 +286,7 @@ void TestDimensionQuery::nullsPerPattern_data()
     QTest::newRow("series A of a pair") << "管子外径A1A" << "Label2" << "Φ(Φ18)";
     QTest::newRow("bolt-hole count") << "螺栓孔数量n" << "Label3" << "-Φ11";
     QTest::newRow("bolt-hole diameter") << "螺栓孔直径L" << "Label3" << "4-Φ";
-    QTest::newRow("diameter") << "法兰外径D" << "Label6" << "Φ";
+    QTest::newRow("diameter") << "法兰外径D" << "Label6" << "";
     QTest::newRow("plain thickness") << "法兰厚度C" << "Label7" << "";
     QTest::newRow("plain bevel width") << "坡口宽度b" << "Label8" << "";
 }

@@ -1,5 +1,6 @@
 // What the window draws: screenshots of every page for review, the colours
-// of result labels and of the transparent note, and a slanted line.
+// of result labels and of the transparent note, a slanted line, and the
+// pages' light colours under a dark desktop theme.
 #include "ui/ink.h"
 
 #include "ui/main_window.h"
@@ -19,6 +20,7 @@ private slots:
     void labelBackgrounds();
     void slantedLineIsDrawnSlanted();
     void screenshotsOfEveryPage();
+    void pagesStayLightUnderADarkTheme();
 
 private:
     Form1 m_form;
@@ -28,7 +30,8 @@ void TestUiRendering::labelBackgrounds_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("expected"); // invalid: the background stays see-through
-    const QPalette palette = m_form.palette();
+    // The pages keep the tab control's light colours whatever the desktop's.
+    const QPalette palette = m_form.findChild<QWidget *>(QStringLiteral("SSTab1"))->palette();
     QTest::newRow("result Label8") << "Label8" << QColor(Qt::white);
     QTest::newRow("result Label69") << "Label69" << QColor(Qt::white);
     QTest::newRow("caption Label9") << "Label9" << palette.color(QPalette::Button);
@@ -79,6 +82,28 @@ void TestUiRendering::screenshotsOfEveryPage()
         const QString path = QStringLiteral("%1/page%2.png").arg(folder).arg(tab + 1);
         QVERIFY2(shot.save(path), qPrintable(path));
     }
+}
+
+void TestUiRendering::pagesStayLightUnderADarkTheme()
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x19, 0x19, 0x19));
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        Form1 form;
+        QWidget *label = form.findChild<QWidget *>(QStringLiteral("Label8"));
+        QImage image(label->size(), QImage::Format_RGB32);
+        image.fill(Qt::red);
+        label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::white));
+        QCOMPARE(label->palette().color(label->foregroundRole()), QColor(Qt::black));
+        QWidget *line = form.findChild<QWidget *>(QStringLiteral("Line7"));
+        QCOMPARE(line->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+    QApplication::setPalette(desktop);
 }
 
 QTEST_MAIN(TestUiRendering)

@@ -7,11 +7,14 @@
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/standard_page.h"
 #include "ui/tab_control.h"
+#include "ui/unreadable_data_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+
+#include <utility>
 
 namespace vantelo::ui {
 
@@ -20,11 +23,18 @@ AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const 
     : QObject(&window)
     , m_window(window)
     , m_tabs(tabs)
+    , m_connection(connection)
     , m_copy(addAction("copyDimensionsAction", QStringLiteral("复制尺寸"), QKeySequence::Copy))
-    , m_wholeTable(addAction("wholeTableAction", QStringLiteral("查看整表…"), {}))
-    , m_export(addAction("exportDrawingAction", QStringLiteral("导出图纸…"), {}))
+    , m_wholeTable(addAction("wholeTableAction", QStringLiteral("查看整表…"), QKeySequence(Qt::CTRL | Qt::Key_T)))
+    , m_export(addAction("exportDrawingAction", QStringLiteral("导出图纸…"), QKeySequence(Qt::CTRL | Qt::Key_E)))
     , m_print(addAction("printDrawingAction", QStringLiteral("打印…"), QKeySequence::Print))
 {
+    QAction *menuKey = addAction("contextMenuAction", QStringLiteral("页面菜单"), QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QAction::triggered, this, &AfterLookupActions::popUpContextMenu);
+    QAction *close = addAction("closeWindowAction", QStringLiteral("关闭"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(close, &QAction::triggered, &m_window, &QWidget::close);
+
     m_pages.assign(std::size_t(tabs.tabCount()), nullptr);
     for (const StandardPage *source : pages) {
         const int index = source->standard().tab - 1;
@@ -43,11 +53,13 @@ AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const 
     connect(m_copy, &QAction::triggered, this, &AfterLookupActions::copyDimensions);
     connect(m_wholeTable, &QAction::triggered, this, &AfterLookupActions::showWholeTable);
     connect(m_export, &QAction::triggered, this, [this] {
-        if (PageAfterLookup *page = currentPage())
+        PageAfterLookup *page = currentPage();
+        if (page != nullptr && dataFileReadable(m_export) && page->found())
             exportDrawingWithDialog(page->sheet(), page->suggestedFileName(), &m_window);
     });
     connect(m_print, &QAction::triggered, this, [this] {
-        if (PageAfterLookup *page = currentPage())
+        PageAfterLookup *page = currentPage();
+        if (page != nullptr && dataFileReadable(m_print) && page->found())
             printDrawingWithDialog(page->sheet(), &m_window);
     });
     updateEnabled();
@@ -71,7 +83,8 @@ PageAfterLookup *AfterLookupActions::currentPage() const
 void AfterLookupActions::updateEnabled()
 {
     const PageAfterLookup *page = currentPage();
-    const bool found = page != nullptr && page->found().has_value();
+    // Without a data file no query can find a row; the commands stay open to say why.
+    const bool found = page != nullptr && (page->found().has_value() || !m_connection.isOpen());
     m_copy->setEnabled(found);
     m_export->setEnabled(found);
     m_print->setEnabled(found);
@@ -89,20 +102,45 @@ QMenu *AfterLookupActions::contextMenu()
     m_menu->addSeparator();
     m_menu->addAction(m_export);
     m_menu->addAction(m_print);
-    // Identifying a flange from its measurements lives on the window when it is there.
-    if (auto *identify = m_window.findChild<QAction *>(QStringLiteral("identifyAction"))) {
-        m_menu->addSeparator();
-        m_menu->addAction(identify);
+    // Identifying a flange, choosing its class, help and About live on the
+    // window when they are there.
+    for (const QStringList &group : {QStringList{QStringLiteral("identifyAction"), QStringLiteral("ratingAction")},
+                                     QStringList{QStringLiteral("helpAction"), QStringLiteral("aboutAction")}}) {
+        bool separated = false;
+        for (const QString &name : group) {
+            if (auto *action = m_window.findChild<QAction *>(name)) {
+                if (!std::exchange(separated, true))
+                    m_menu->addSeparator();
+                m_menu->addAction(action);
+            }
+        }
     }
-    if (auto *rating = m_window.findChild<QAction *>(QStringLiteral("ratingAction")))
-        m_menu->addAction(rating);
     return m_menu;
+}
+
+void AfterLookupActions::popUpContextMenu()
+{
+    QWidget *page = currentPage() != nullptr ? currentPage()->page() : nullptr;
+    if (page == nullptr)
+        return;
+    const QWidget *focus = QApplication::focusWidget();
+    const bool onPage = focus != nullptr && page->isAncestorOf(focus);
+    contextMenu()->popup(onPage ? focus->mapToGlobal(QPoint(0, focus->height())) : page->mapToGlobal(QPoint(8, 8)));
+}
+
+bool AfterLookupActions::dataFileReadable(const QAction *command) const
+{
+    if (m_connection.isOpen())
+        return true;
+    QString title = command->text();
+    tellDataFileUnreadable(&m_window, title.remove(QStringLiteral("…")));
+    return false;
 }
 
 void AfterLookupActions::copyDimensions() const
 {
     const PageAfterLookup *page = currentPage();
-    if (page != nullptr && page->found())
+    if (page != nullptr && dataFileReadable(m_copy) && page->found())
         QApplication::clipboard()->setMimeData(flangeMimeData(*page->found()));
 }
 

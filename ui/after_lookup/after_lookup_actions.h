@@ -18,9 +18,11 @@ class StandardPage;
 class TabControl;
 
 // The window's commands for the flange on the current page: 复制尺寸 (Ctrl+C),
-// 查看整表…, 导出图纸… and 打印… (Ctrl+P), as window-wide shortcuts and in a
-// context menu on every page, built when first asked for. Copying, export
-// and printing wait for the page's first query that finds its row.
+// 查看整表… (Ctrl+T), 导出图纸… (Ctrl+E) and 打印… (Ctrl+P), as window-wide
+// shortcuts and in a context menu on every page, built when first asked for;
+// Shift+F10 and the Menu key open the menu wherever the focus is, and Ctrl+Q
+// closes the window. Copying, export and printing wait for the page's first
+// query that finds its row; without a readable data file they say so.
 class AfterLookupActions final : public QObject
 {
     Q_OBJECT
@@ -37,6 +39,8 @@ public:
     QAction *exportAction() const { return m_export; }
     QAction *printAction() const { return m_print; }
     QMenu *contextMenu();
+    // Opens the context menu of the current page at the focused control.
+    void popUpContextMenu();
 
     void copyDimensions() const;
     void showWholeTable();
@@ -44,9 +48,11 @@ public:
 private:
     QAction *addAction(const char *name, const QString &text, const QKeySequence &key);
     void updateEnabled();
+    bool dataFileReadable(const QAction *command) const;
 
     QWidget &m_window;
     TabControl &m_tabs;
+    const data::Connection &m_connection;
     std::vector<PageAfterLookup *> m_pages; // by tab; null for a tab without a standard
     QAction *m_copy;
     QAction *m_wholeTable;

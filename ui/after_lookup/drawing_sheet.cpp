@@ -1,5 +1,9 @@
 #include "ui/after_lookup/drawing_sheet.h"
 
+#include "ui/caption_label.h"
+#include "ui/line_control.h"
+#include "ui/picture_control.h"
+
 #include <QPainter>
 #include <QWidget>
 
@@ -23,12 +27,12 @@ bool belongsToDrawing(ControlRole role)
     }
 }
 
-bool isDrawingPart(const QWidget &widget, std::span<const ControlRow> rows)
+const ControlRow *rowOf(const QWidget &widget, std::span<const ControlRow> rows)
 {
     const auto row = std::ranges::find_if(rows, [&](const ControlRow &r) {
         return widget.objectName() == QString::fromUtf8(r.name);
     });
-    return row != rows.end() && belongsToDrawing(row->role);
+    return row != rows.end() ? &*row : nullptr;
 }
 
 } // namespace
@@ -39,9 +43,12 @@ DrawingSheet::DrawingSheet(const QWidget &page, std::span<const ControlRow> rows
     // Children are listed bottom to top, the order they must be painted in.
     for (const QObject *child : page.children()) {
         const auto *widget = qobject_cast<const QWidget *>(child);
-        if (widget != nullptr && isDrawingPart(*widget, rows)) {
+        const ControlRow *row = widget != nullptr ? rowOf(*widget, rows) : nullptr;
+        if (row != nullptr && belongsToDrawing(row->role)) {
             m_parts.append(widget);
             m_area |= widget->geometry();
+            if (row->role == ControlRole::Result)
+                m_results.append(widget);
         }
     }
     m_area.adjust(-kMargin, -kMargin, kMargin, kMargin);
@@ -70,12 +77,35 @@ void DrawingSheet::paint(QPainter &painter) const
     painter.drawText(QRect(kMargin, kMargin, size().width() - 2 * kMargin, captionHeight() - 2 * kMargin),
                      Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     const QPoint origin = QPoint(0, captionHeight()) - m_area.topLeft();
+    // Each part is drawn as vector shapes and text, never through a widget's
+    // rendering, which a printer would get as a raster image with the
+    // labels' backgrounds and frames.
     for (const QWidget *part : m_parts) {
-        // render() is not const, but painting a widget does not change it.
-        const_cast<QWidget *>(part)->render(&painter, origin + part->pos(), QRegion(),
-                                            QWidget::DrawWindowBackground);
+        painter.save();
+        painter.translate(origin + part->pos());
+        paintPart(painter, *part);
+        painter.restore();
     }
     painter.restore();
+}
+
+void DrawingSheet::paintPart(QPainter &painter, const QWidget &part) const
+{
+    if (const auto *picture = qobject_cast<const PictureControl *>(&part)) {
+        picture->paintPicture(painter);
+    } else if (const auto *line = qobject_cast<const LineControl *>(&part)) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLine(line->ends().translated(-line->pos()));
+    } else if (const auto *label = qobject_cast<const CaptionLabel *>(&part)) {
+        // A result label keeps its white box over the drawing's lines; every
+        // other label sits on the white sheet as it is.
+        if (m_results.contains(label))
+            painter.fillRect(QRect(QPoint(), label->size()), Qt::white);
+        painter.setFont(label->font());
+        painter.setPen(Qt::black);
+        const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+        painter.drawText(QRect(QPoint(), label->size()), int(label->alignment()) | wrap, label->caption());
+    }
 }
 
 void DrawingSheet::paintFitted(QPainter &painter, const QRectF &target) const

@@ -29,8 +29,10 @@ public:
 
 private:
     int captionHeight() const;
+    void paintPart(QPainter &painter, const QWidget &part) const;
 
     QList<const QWidget *> m_parts; // bottom to top
+    QList<const QWidget *> m_results;
     QRect m_area;                   // on the page
     QString m_caption;
 };

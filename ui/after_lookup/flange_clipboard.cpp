@@ -24,7 +24,11 @@ QString flangePlainText(const FoundFlange &flange)
 
 QString flangeHtml(const FoundFlange &flange)
 {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n<caption>%1</caption>\n")
+    // The headline is a paragraph of its own above the table: spreadsheets
+    // paste a table caption into the first cell together with its value.
+    // The stated charset keeps the Chinese names intact in office programs.
+    QString html = QStringLiteral("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">"
+                                  "</head><body>\n<p>%1</p>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
                        .arg(flange.headline().toHtmlEscaped());
     for (const Dimension &dimension : flange.dimensions) {
         html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
@@ -34,7 +38,7 @@ QString flangeHtml(const FoundFlange &flange)
         html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
                     .arg(QString::fromUtf8(lookup::BoltThreadColumn), flange.bolts->thread.toHtmlEscaped());
     }
-    return html + QStringLiteral("</table>\n");
+    return html + QStringLiteral("</table>\n</body></html>\n");
 }
 
 QMimeData *flangeMimeData(const FoundFlange &flange)

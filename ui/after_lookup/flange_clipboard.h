@@ -13,7 +13,8 @@ inline constexpr char16_t kUnknownMark[] = u"—";
 // the data file gives it, the bolts' thread.
 QString flangePlainText(const FoundFlange &flange);
 
-// The same as an HTML table, for office programs.
+// The same for office programs: the headline as a paragraph, then a table
+// of one row per dimension, its name in one cell and its value in the next.
 QString flangeHtml(const FoundFlange &flange);
 
 // Both forms, ready for the clipboard (the caller owns the result).

@@ -1,6 +1,7 @@
 #include "ui/after_lookup/page_after_lookup.h"
 
 #include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/stale_mark.h"
 #include "ui/after_lookup/value_origin_text.h"
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
@@ -23,6 +24,14 @@ QString titleOf(const lookup::StandardRecord &record)
     return title != nullptr ? QString::fromUtf8(title->text) : QString();
 }
 
+constexpr int kHoverMargin = 4;
+
+// Where a label answers hover, in its page's coordinates.
+QRect hoverArea(const QWidget &label)
+{
+    return label.geometry().adjusted(-kHoverMargin, -kHoverMargin, kHoverMargin, kHoverMargin);
+}
+
 } // namespace
 
 PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, const data::Connection &connection,
@@ -41,7 +50,14 @@ PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, cons
             label->installEventFilter(this);
         }
     }
+    // Tooltip events the drawing below a label leaves unanswered reach the page.
+    m_page->installEventFilter(this);
     connect(&source, &StandardPage::rowFound, this, &PageAfterLookup::take);
+    // A pick, a typed text or a refilled list all count as another flange.
+    for (QComboBox *list : {m_handles.pressureList, m_handles.diameterList}) {
+        if (list != nullptr)
+            connect(list, &QComboBox::currentTextChanged, this, &PageAfterLookup::updateStale);
+    }
     if (source.lastFound())
         take(*source.lastFound());
 }
@@ -58,7 +74,22 @@ void PageAfterLookup::take(const FoundRow &row)
         flange.dimensions.push_back({column, valueIn(row.values, column)});
     flange.bolts = lookup::boltThread(m_connection, *m_standard.record, flange.storedPressure(), flange.diameter);
     m_found = std::move(flange);
+    updateStale();
     emit foundChanged();
+}
+
+void PageAfterLookup::updateStale()
+{
+    const auto textOf = [](const QComboBox *list) { return list != nullptr ? list->currentText() : QString(); };
+    const bool stale = m_found
+        && (textOf(m_handles.pressureList) != m_found->pressure || textOf(m_handles.diameterList) != m_found->diameter);
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    for (Caption *caption : m_handles.resultLabels) {
+        if (auto *label = dynamic_cast<QWidget *>(caption))
+            markStale(*label, stale);
+    }
 }
 
 QString PageAfterLookup::currentPressure() const
@@ -91,7 +122,11 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
     for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
         if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) != &label)
             continue;
+        if (m_stale)
+            return staleToolTip(*m_found);
         const QStringList columns = labelColumns(m_standard.bindings[i]);
+        if (m_handles.resultLabels[i]->caption().isEmpty())
+            return columns.join(QStringLiteral(" / ")) + QLatin1Char('\n') + unknownValueText();
         QString text = labelToolTip(columns, *m_found, [this](const QString &column) { return origin(column); });
         // The bolts go with the label that shows their holes.
         if (m_found->bolts && columns.contains(QString::fromUtf8(data::BoltCountColumn)))
@@ -103,13 +138,25 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
 
 bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *label = qobject_cast<QWidget *>(watched);
-    if (event->type() != QEvent::ToolTip || label == nullptr)
+    if (event->type() != QEvent::ToolTip || !m_found)
         return false;
-    const QString text = toolTip(*label);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QWidget *label = qobject_cast<QWidget *>(watched);
+    if (watched == m_page) {
+        // Hovering beside a label counts: an empty auto-size label is one
+        // space wide, too narrow to hold a real mouse still over it.
+        label = nullptr;
+        for (Caption *caption : m_handles.resultLabels) {
+            auto *candidate = dynamic_cast<QWidget *>(caption);
+            if (candidate != nullptr && hoverArea(*candidate).contains(help->pos()))
+                label = candidate;
+        }
+    }
+    const QString text = label != nullptr ? toolTip(*label) : QString();
     if (text.isEmpty())
         return false;
-    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, label);
+    // The tip stays while the mouse is within the hover area.
+    QToolTip::showText(help->globalPos(), text, m_page, hoverArea(*label));
     return true;
 }
 

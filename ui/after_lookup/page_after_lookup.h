@@ -36,8 +36,14 @@ public:
     WholeTableDialog *makeWholeTableDialog(QWidget *parent) const;
 
     // What a result label says on hover after a query: the columns it shows
-    // and where their values come from; empty before the first query.
+    // and where their values come from, that an empty label's value is
+    // unknown, or, while the lists name another flange, which flange the
+    // labels still show; empty before the first query.
     QString toolTip(const QWidget &label) const;
+
+    // True while the pressure or DN picked differs from the flange shown:
+    // the labels are then greyed until a query finds the picked row.
+    bool isStale() const { return m_stale; }
 
 signals:
     void foundChanged();
@@ -47,6 +53,7 @@ protected:
 
 private:
     void take(const FoundRow &row);
+    void updateStale();
     QString currentPressure() const;
     std::optional<QString> origin(const QString &column) const;
 
@@ -56,6 +63,7 @@ private:
     const data::Connection &m_connection;
     QString m_title;
     std::optional<FoundFlange> m_found;
+    bool m_stale = false;
 };
 
 } // namespace vantelo::ui

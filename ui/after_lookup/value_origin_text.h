@@ -13,8 +13,14 @@ namespace vantelo::ui {
 // What an empty cell or label means.
 QString unknownValueText();
 
-// "来源：<source>", the reference's lines, and "可信度：<grade>" with the
-// grade ("high" ... "low") in Chinese; an ungraded value has no grade line.
+// The standard and table a reference's document names, "EN 1092-1" or
+// "HG/T 20592-2009 表8.2.1-4"; empty when it names no standard.
+QString shortSourceName(const QString &document);
+
+// "来源：" with each document of the reference ("<id>: <document>" lines) by
+// its short name and id, one per line, or the source itself when the
+// reference names none; then "可信度：<grade>" with the grade ("high" ...
+// "low") in Chinese; an ungraded value has no grade line.
 QString originText(const QString &source, const QString &reference, const QString &confidence);
 
 // Where one column's value of the shown flange comes from, as one line of

@@ -1,0 +1,68 @@
+#include "ui/help/data_coverage.h"
+
+#include "ui/after_lookup/found_flange.h"
+
+#include "lookup/flange_standard.h"
+#include "lookup/standard_facts.h"
+
+namespace vantelo::ui {
+namespace {
+
+QString quotedName(QString name)
+{
+    return u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+int countIn(const data::ResultSet &row, const QString &column)
+{
+    const std::optional<data::FieldValue> value = row.field(column);
+    const auto *count = value ? std::get_if<std::int64_t>(&*value) : nullptr;
+    return count != nullptr ? int(*count) : 0;
+}
+
+QString textIn(const data::ResultSet &row, const QString &column)
+{
+    const std::optional<data::FieldValue> value = row.field(column);
+    const auto *text = value ? std::get_if<QString>(&*value) : nullptr;
+    return text != nullptr ? *text : QString();
+}
+
+} // namespace
+
+std::optional<std::vector<TableCoverage>> dataCoverage(const data::Connection &connection)
+{
+    if (!connection.isOpen())
+        return std::nullopt;
+    std::vector<TableCoverage> coverage;
+    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        TableCoverage table{lookup::standardName(standard)};
+        // count(column) counts the cells that hold a value.
+        const QStringList columns = shownColumns(standard);
+        QStringList counts{QStringLiteral("count(*) as rows")};
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            counts << QStringLiteral("count(%1) as c%2").arg(quotedName(columns[i])).arg(i);
+        const std::optional<data::ResultSet> row = connection.execute(
+            QStringLiteral("select %1 from %2").arg(counts.join(u','), quotedName(lookup::tableName(standard))), nullptr, 1);
+        if (row && !row->atEnd()) {
+            table.rows = countIn(*row, QStringLiteral("rows"));
+            for (qsizetype i = 0; i < columns.size(); ++i)
+                table.knownCells += countIn(*row, QStringLiteral("c%1").arg(i));
+            table.gaps = table.rows * int(columns.size()) - table.knownCells;
+        }
+        coverage.push_back(table);
+    }
+    return coverage;
+}
+
+std::vector<SourceReference> sourceReferences(const data::Connection &connection)
+{
+    std::vector<SourceReference> sources;
+    std::optional<data::ResultSet> rows =
+        connection.execute(QStringLiteral("select system, source, reference from provenance_source"));
+    for (; rows && !rows->atEnd(); rows->moveNext())
+        sources.push_back({textIn(*rows, QStringLiteral("system")), textIn(*rows, QStringLiteral("source")),
+                           textIn(*rows, QStringLiteral("reference"))});
+    return sources;
+}
+
+} // namespace vantelo::ui
