@@ -50,7 +50,14 @@ WholeTableDialog::WholeTableDialog(WholeTableModel *model, const QString &headin
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(heading, this));
+    if (!model->problem().isEmpty()) {
+        auto *problem = new QLabel(model->problem(), this);
+        problem->setObjectName(QStringLiteral("wholeTableProblem"));
+        layout->addWidget(problem);
+    }
     layout->addWidget(m_view);
+    // A table that could not be read at all says so instead of showing no rows.
+    m_view->setVisible(model->rowCount() > 0 || model->problem().isEmpty());
     resize(720, 480);
 }
 
