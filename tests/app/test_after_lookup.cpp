@@ -329,7 +329,7 @@ void AfterLookupTest::exportDialogAsksAboutTheFileItWritesAndKeepsItsFolder()
                     question->reject();
                 }
             });
-            dialog->accept();
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
             if (dialog->isVisible())
                 dialog->reject();
         });

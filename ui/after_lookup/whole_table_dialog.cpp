@@ -27,8 +27,10 @@ WholeTableDialog::WholeTableDialog(WholeTableModel *model, const QString &headin
 
     m_view->setObjectName(QStringLiteral("wholeTableView"));
     m_view->setModel(sorted);
+    // DN order, as read, until a header is clicked: enabling sorting sorts by
+    // the indicated column, which on a large table would hold the window.
+    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_view->setSortingEnabled(true);
-    m_view->sortByColumn(-1, Qt::AscendingOrder); // the file's order until a header is clicked
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->verticalHeader()->hide();
