@@ -30,16 +30,16 @@ void refuseReadsOf(sqlite3 *db, const QSet<QByteArray> &tables);
 // How much work the engine may do on a connection, counted in its own
 // instructions, so that a file gets the same answer on an idle and on a busy
 // machine. A clock stops only what no count foresees (a single instruction
-// running long on a huge value), far beyond the time the counts take; it
-// counts the processor time of the thread, which other programs do not use up.
+// running long on a huge value), at several times the processor time given
+// here for the thread, which other programs on the machine do not use up.
 struct WorkLimits
 {
     std::int64_t statementSteps;                // one statement, from prepare to its last row
-    std::chrono::milliseconds statementClock;   // the clock's stop for one statement
+    std::chrono::milliseconds statementClock;   // its processor time when all is well
     std::int64_t mostFileBytes;                 // a larger file is not checked at all
     std::int64_t checkSteps;                    // each look into a file being opened: a base...
     std::int64_t checkStepsPerKiB;              // ...and a share per KiB of the file
-    std::chrono::milliseconds checkClock;       // the clock's stop for a look: a base...
+    std::chrono::milliseconds checkClock;       // a look's processor time: a base...
     std::chrono::microseconds checkClockPerKiB; // ...and a share per KiB
 };
 
