@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         const QString path =
             parser.isSet(dataFile) ? parser.value(dataFile) : data::dataFileIn(data::programDirectory());
         QString error;
-        connection.adopt(data::Database::open(path, &error));
+        connection.adopt(data::Database::open(path, &error, data::CommandLineLimits));
         if (!connection.isOpen())
             return fail(QStringLiteral("cannot read the data file '%1': %2").arg(path, error));
     }

@@ -27,12 +27,14 @@ bool Connection::open(QString *error)
     // Opening again starts afresh from the current connection string; a
     // failed open leaves the connection unopened.
     m_database.reset();
+    m_openError.clear();
     const QString path = dataSource(m_connectionString);
-    if (path.isEmpty()) {
-        setError(error, QStringLiteral("the connection string names no data source"));
-        return false;
-    }
-    m_database = Database::open(path, error);
+    if (path.isEmpty())
+        m_openError = QStringLiteral("the connection string names no data source");
+    else
+        m_database = Database::open(path, &m_openError);
+    if (!m_database)
+        setError(error, m_openError);
     return m_database != nullptr;
 }
 
@@ -54,6 +56,15 @@ std::optional<ResultSet> Connection::execute(const QString &statement, QString *
         return std::nullopt;
     }
     return m_database->execute(statement, error, maxRows);
+}
+
+std::unique_ptr<RowReader> Connection::read(const QString &statement, QString *error) const
+{
+    if (!m_database) {
+        setError(error, QStringLiteral("the connection is not open"));
+        return nullptr;
+    }
+    return m_database->read(statement, error);
 }
 
 QString Connection::dataSource(const QString &connectionString)

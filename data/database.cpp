@@ -62,12 +62,62 @@ FieldValue columnValue(sqlite3_stmt *statement, int column)
     }
 }
 
+// What a step gives: the row read, the end, or a failure.
+enum class Stepped { Row, Done, Failed };
+
+// Reads up to maxRows rows of a prepared statement within budget.
+Stepped fetchRows(sqlite3 *db, sqlite3_stmt *statement, const WorkBudget &budget, std::size_t maxRows,
+                  std::vector<std::vector<FieldValue>> &rows, QString *error)
+{
+    const int columnCount = sqlite3_column_count(statement);
+    std::size_t resultBytes = 0;
+    while (rows.size() < maxRows) {
+        const int stepped = budget.spent() ? SQLITE_INTERRUPT : sqlite3_step(statement);
+        if (stepped == SQLITE_DONE)
+            return Stepped::Done;
+        if (stepped != SQLITE_ROW) {
+            setError(error, budget.spent() ? QStringLiteral("the statement ran too long") : engineError(db));
+            return Stepped::Failed;
+        }
+        std::vector<FieldValue> row;
+        row.reserve(columnCount);
+        for (int column = 0; column < columnCount; ++column) {
+            row.push_back(columnValue(statement, column));
+            const QString *text = std::get_if<QString>(&row.back());
+            resultBytes += BytesPerField + (text ? std::size_t(text->size()) * sizeof(QChar) : 0);
+        }
+        if (resultBytes > MostResultBytes) {
+            setError(error, QStringLiteral("the result is too large"));
+            return Stepped::Failed;
+        }
+        rows.push_back(std::move(row));
+    }
+    return Stepped::Row;
+}
+
+std::vector<QString> columnNames(sqlite3_stmt *statement)
+{
+    std::vector<QString> columns;
+    const int columnCount = sqlite3_column_count(statement);
+    for (int column = 0; column < columnCount; ++column)
+        columns.push_back(QString::fromUtf8(sqlite3_column_name(statement, column)));
+    return columns;
+}
+
 } // namespace
 
-Database::Database(sqlite3 *handle, QSet<QByteArray> nonTables)
+struct Database::Prepared
+{
+    StatementPtr statement;
+    std::unique_ptr<WorkBudget> budget; // from the start of preparing
+};
+
+Database::Database(sqlite3 *handle, NonTables nonTables, const WorkLimits &limits)
     : m_handle(handle)
     , m_nonTables(std::move(nonTables))
+    , m_limits(limits)
 {
+    refuseReadsOf(m_handle, m_nonTables.virtualTables);
 }
 
 Database::~Database()
@@ -75,90 +125,110 @@ Database::~Database()
     sqlite3_close_v2(m_handle);
 }
 
-std::unique_ptr<Database> Database::open(const QString &path, QString *error)
+std::unique_ptr<Database> Database::open(const QString &path, QString *error, const WorkLimits &limits)
 {
     const FileCheck check = inspectDataFile(path);
     sqlite3 *db = nullptr;
     if (check.format == FileFormat::Sqlite)
-        db = openSqliteFile(path, error);
+        db = openSqliteFile(path, limits, error);
     else if (check.format == FileFormat::Access)
         db = importAccessFileIsolated(path, error);
     else
         setError(error, check.problem);
-    return db ? adopt(db) : nullptr;
+    return db ? adopt(db, limits) : nullptr;
 }
 
-std::unique_ptr<Database> Database::adopt(sqlite3 *handle)
+std::unique_ptr<Database> Database::adopt(sqlite3 *handle, const WorkLimits &limits)
 {
     allowReadsOnly(handle);
-    std::optional<QSet<QByteArray>> nonTables = namesOfNonTables(handle);
+    std::optional<NonTables> nonTables = namesOfNonTables(handle, limits);
     if (!nonTables) {
         sqlite3_close_v2(handle);
         return nullptr;
     }
-    return std::unique_ptr<Database>(new Database(handle, std::move(*nonTables)));
+    return std::unique_ptr<Database>(new Database(handle, std::move(*nonTables), limits));
+}
+
+Database::Prepared Database::prepare(const QString &statement, QString *error) const
+{
+    Prepared result;
+    const QByteArray sql = statement.toUtf8();
+    // The engine refuses a view or a virtual table that a statement reads,
+    // but only after expanding the views it names: those that read others
+    // are refused before.
+    if (mentionsAnyName(sql, m_nonTables.nestedViews)) {
+        setError(error, QStringLiteral("the statement names a view that reads other views"));
+        return result;
+    }
+    result.budget = std::make_unique<WorkBudget>(m_handle, m_limits.statementSteps, m_limits.statementClock);
+    sqlite3_stmt *prepared = nullptr;
+    const char *tail = nullptr;
+    const int compiled = sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &prepared, &tail);
+    StatementPtr query(prepared);
+    if (compiled != SQLITE_OK) {
+        setError(error, engineError(m_handle));
+        return result;
+    }
+    if (!query) {
+        setError(error, QStringLiteral("the statement is empty"));
+        return result;
+    }
+    if (!nothingFollows(m_handle, tail, sql.constData() + sql.size())) {
+        setError(error, QStringLiteral("only one statement may be run at a time"));
+        return result;
+    }
+    if (!sqlite3_stmt_readonly(query.get())) {
+        setError(error, QStringLiteral("the data file is read only"));
+        return result;
+    }
+    result.statement = std::move(query);
+    return result;
 }
 
 std::optional<ResultSet> Database::execute(const QString &statement, QString *error, std::size_t maxRows) const
 {
-    const QByteArray sql = statement.toUtf8();
-    // Only ordinary tables are read: a view or a virtual table in a flange
-    // table's place counts as a missing table.
-    if (mentionsAnyName(sql, m_nonTables)) {
-        setError(error, QStringLiteral("the statement names a view or a virtual table"));
+    const Prepared prepared = prepare(statement, error);
+    if (!prepared.statement)
         return std::nullopt;
-    }
-    const StatementDeadline deadline(m_handle, StatementTime);
-    sqlite3_stmt *prepared = nullptr;
-    const char *tail = nullptr;
-    const int compiled = sqlite3_prepare_v2(m_handle, sql.constData(), int(sql.size()), &prepared, &tail);
-    const StatementPtr query(prepared);
-    if (compiled != SQLITE_OK) {
-        setError(error, engineError(m_handle));
-        return std::nullopt;
-    }
-    if (!query) {
-        setError(error, QStringLiteral("the statement is empty"));
-        return std::nullopt;
-    }
-    if (!nothingFollows(m_handle, tail, sql.constData() + sql.size())) {
-        setError(error, QStringLiteral("only one statement may be run at a time"));
-        return std::nullopt;
-    }
-    if (!sqlite3_stmt_readonly(query.get())) {
-        setError(error, QStringLiteral("the data file is read only"));
-        return std::nullopt;
-    }
-
-    std::vector<QString> columns;
-    const int columnCount = sqlite3_column_count(query.get());
-    for (int column = 0; column < columnCount; ++column)
-        columns.push_back(QString::fromUtf8(sqlite3_column_name(query.get(), column)));
-
     std::vector<std::vector<FieldValue>> rows;
-    std::size_t resultBytes = 0;
-    while (rows.size() < maxRows) {
-        const int stepped = deadline.passed() ? SQLITE_INTERRUPT : sqlite3_step(query.get());
-        if (stepped == SQLITE_DONE)
-            break;
-        if (stepped != SQLITE_ROW) {
-            setError(error, deadline.passed() ? QStringLiteral("the statement ran too long") : engineError(m_handle));
+    if (fetchRows(m_handle, prepared.statement.get(), *prepared.budget, maxRows, rows, error) == Stepped::Failed)
+        return std::nullopt;
+    return ResultSet(columnNames(prepared.statement.get()), std::move(rows));
+}
+
+std::unique_ptr<RowReader> Database::read(const QString &statement, QString *error) const
+{
+    Prepared prepared = prepare(statement, error);
+    if (!prepared.statement)
+        return nullptr;
+    return std::unique_ptr<RowReader>(new RowReader(m_handle, prepared.statement.release(), m_limits));
+}
+
+RowReader::RowReader(sqlite3 *handle, sqlite3_stmt *statement, const WorkLimits &limits)
+    : m_handle(handle)
+    , m_statement(statement)
+    , m_limits(limits)
+{
+}
+
+RowReader::~RowReader()
+{
+    sqlite3_finalize(m_statement);
+}
+
+std::optional<ResultSet> RowReader::next(std::size_t count, QString *error)
+{
+    std::vector<std::vector<FieldValue>> rows;
+    if (!m_atEnd) {
+        const WorkBudget budget(m_handle, m_limits.statementSteps, m_limits.statementClock);
+        const Stepped stepped = fetchRows(m_handle, m_statement, budget, count, rows, error);
+        if (stepped == Stepped::Failed) {
+            m_atEnd = true;
             return std::nullopt;
         }
-        std::vector<FieldValue> row;
-        row.reserve(columnCount);
-        for (int column = 0; column < columnCount; ++column) {
-            row.push_back(columnValue(query.get(), column));
-            const QString *text = std::get_if<QString>(&row.back());
-            resultBytes += BytesPerField + (text ? std::size_t(text->size()) * sizeof(QChar) : 0);
-        }
-        if (resultBytes > MostResultBytes) {
-            setError(error, QStringLiteral("the result is too large"));
-            return std::nullopt;
-        }
-        rows.push_back(std::move(row));
+        m_atEnd = stepped == Stepped::Done;
     }
-    return ResultSet(std::move(columns), std::move(rows));
+    return ResultSet(columnNames(m_statement), std::move(rows));
 }
 
 } // namespace vantelo::data

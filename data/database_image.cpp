@@ -35,7 +35,7 @@ sqlite3 *openReceivedCopy(const QByteArray &image)
     // call fail.
     const int taken = sqlite3_deserialize(db, "main", bytes, size, size + Slack,
                                           SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
-    if (taken != SQLITE_OK || !passesIntegrityCheck(db)) {
+    if (taken != SQLITE_OK || checkIntegrity(db, WindowLimits) != CheckVerdict::Passed) {
         sqlite3_close_v2(db);
         return nullptr;
     }

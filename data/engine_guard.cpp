@@ -6,6 +6,12 @@
 
 #include <sqlite3.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <time.h>
+#endif
+
 namespace vantelo::data {
 
 namespace {
@@ -34,15 +40,32 @@ constexpr struct
 // program's data files need (a few megabytes).
 constexpr sqlite3_int64 HeapLimit = 256 << 20;
 
-// Checking the clock every few hundred instructions costs next to nothing
-// and stops a runaway statement within microseconds of its deadline.
+// A virtual machine counts as its processor time what other machines took
+// from it: the clock stops a statement only at this multiple of its time.
+constexpr int ClockMargin = 8;
+
+// Counting and checking the clock every few hundred instructions costs next
+// to nothing and stops a runaway statement within microseconds.
 constexpr int InstructionsPerLook = 256;
 
-int authorize(void *, int action, const char *, const char *, const char *, const char *)
+QByteArray foldCase(const char *name)
+{
+    QByteArray folded(name ? name : "");
+    for (char &c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+// refused: the tables whose reads are refused, folded to lower case, or null.
+int authorize(void *refused, int action, const char *table, const char *, const char *, const char *)
 {
     switch (action) {
-    case SQLITE_SELECT:
     case SQLITE_READ:
+        return refused && static_cast<const QSet<QByteArray> *>(refused)->contains(foldCase(table)) ? SQLITE_DENY
+                                                                                                   : SQLITE_OK;
+    case SQLITE_SELECT:
     case SQLITE_FUNCTION:
         return SQLITE_OK;
     default:
@@ -55,6 +78,24 @@ int storeFirstText(void *result, int columns, char **values, char **)
     if (columns > 0 && values[0])
         *static_cast<QByteArray *>(result) = values[0];
     return 0;
+}
+
+// The processor time this thread has used.
+std::chrono::nanoseconds threadBusyTime()
+{
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user))
+        return {};
+    const auto ticks = [](const FILETIME &time) {
+        return (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return std::chrono::nanoseconds((ticks(kernel) + ticks(user)) * 100);
+#else
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+#endif
 }
 
 } // namespace
@@ -77,37 +118,82 @@ void allowReadsOnly(sqlite3 *db)
     sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    // Only ordinary tables are read: the engine itself refuses a statement
+    // that reads a view.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
     sqlite3_set_authorizer(db, authorize, nullptr);
 }
 
-StatementDeadline::StatementDeadline(sqlite3 *db, std::chrono::milliseconds allowed)
+void refuseReadsOf(sqlite3 *db, const QSet<QByteArray> &tables)
+{
+    sqlite3_set_authorizer(db, authorize, const_cast<QSet<QByteArray> *>(&tables));
+}
+
+WorkBudget::WorkBudget(sqlite3 *db, std::int64_t steps, std::chrono::microseconds clock)
     : m_db(db)
-    , m_end(std::chrono::steady_clock::now() + allowed)
+    , m_looksLeft(steps / InstructionsPerLook)
+    , m_clock(clock * ClockMargin)
+    , m_end(std::chrono::steady_clock::now() + m_clock)
+    , m_startedBusy(threadBusyTime())
 {
     sqlite3_progress_handler(m_db, InstructionsPerLook, onProgress, this);
 }
 
-StatementDeadline::~StatementDeadline()
+WorkBudget::~WorkBudget()
 {
     sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
 }
 
-bool StatementDeadline::passed() const
+bool WorkBudget::spent() const
 {
-    return std::chrono::steady_clock::now() >= m_end;
+    if (m_spent)
+        return true;
+    // The thread can have been busy no longer than the wall clock has run:
+    // its own, costlier clock is asked only once that has run out.
+    if (std::chrono::steady_clock::now() < m_end)
+        return false;
+    return threadBusyTime() - m_startedBusy >= m_clock;
 }
 
-int StatementDeadline::onProgress(void *deadline)
+int WorkBudget::onProgress(void *budget)
 {
-    return static_cast<StatementDeadline *>(deadline)->passed() ? 1 : 0;
+    auto *self = static_cast<WorkBudget *>(budget);
+    if (--self->m_looksLeft < 0)
+        self->m_spent = true;
+    return self->spent() ? 1 : 0;
 }
 
-bool passesIntegrityCheck(sqlite3 *db)
+std::int64_t fileBytes(sqlite3 *db)
 {
-    const StatementDeadline deadline(db, OpenTime);
+    sqlite3_file *file = nullptr;
+    sqlite3_int64 size = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr
+        || file->pMethods == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        return 0;
+    return size;
+}
+
+std::int64_t checkSteps(const WorkLimits &limits, std::int64_t bytes)
+{
+    return limits.checkSteps + (bytes >> 10) * limits.checkStepsPerKiB;
+}
+
+std::chrono::microseconds checkClock(const WorkLimits &limits, std::int64_t bytes)
+{
+    return limits.checkClock + (bytes >> 10) * limits.checkClockPerKiB;
+}
+
+CheckVerdict checkIntegrity(sqlite3 *db, const WorkLimits &limits)
+{
+    const std::int64_t bytes = fileBytes(db);
+    if (bytes > limits.mostFileBytes)
+        return CheckVerdict::TooLarge;
+    const WorkBudget budget(db, checkSteps(limits, bytes), checkClock(limits, bytes));
     QByteArray verdict;
-    return sqlite3_exec(db, "PRAGMA integrity_check(1)", storeFirstText, &verdict, nullptr) == SQLITE_OK
-        && verdict == "ok";
+    const int checked = sqlite3_exec(db, "PRAGMA integrity_check(1)", storeFirstText, &verdict, nullptr);
+    if (checked == SQLITE_OK && verdict == "ok")
+        return CheckVerdict::Passed;
+    return checked == SQLITE_INTERRUPT && budget.spent() ? CheckVerdict::TooLarge : CheckVerdict::Damaged;
 }
 
 } // namespace vantelo::data

@@ -3,6 +3,9 @@
 #include "engine_guard.h"
 #include "sqlite_statement.h"
 
+#include <utility>
+#include <vector>
+
 namespace vantelo::data {
 
 namespace {
@@ -70,11 +73,15 @@ QByteArray quotedText(const QByteArray &text, qsizetype &at)
     return inner;
 }
 
+// Far more than any schema's views hold that is not built to stall the open.
+constexpr std::size_t MostScannedDefinitionBytes = 1 << 20;
+
 } // namespace
 
-std::optional<QSet<QByteArray>> namesOfNonTables(sqlite3 *db)
+std::optional<NonTables> namesOfNonTables(sqlite3 *db, const WorkLimits &limits)
 {
-    const StatementDeadline deadline(db, OpenTime);
+    const std::int64_t bytes = fileBytes(db);
+    const WorkBudget budget(db, checkSteps(limits, bytes), checkClock(limits, bytes));
     sqlite3_stmt *prepared = nullptr;
     sqlite3_prepare_v2(db, "SELECT type, name, rootpage, sql FROM sqlite_schema WHERE type IN ('table', 'view')", -1,
                        &prepared, nullptr);
@@ -82,36 +89,52 @@ std::optional<QSet<QByteArray>> namesOfNonTables(sqlite3 *db)
     if (!query)
         return std::nullopt;
     QSet<QByteArray> names;
+    NonTables found;
+    std::vector<std::pair<QByteArray, QByteArray>> views; // name, creating statement
     int stepped = SQLITE_ROW;
     while ((stepped = sqlite3_step(query.get())) == SQLITE_ROW) {
         const auto column = [&](int index) {
             return QByteArrayView(reinterpret_cast<const char *>(sqlite3_column_text(query.get(), index)),
                                   sqlite3_column_bytes(query.get(), index));
         };
-        const bool ordinaryTable = column(0) == "table" && sqlite3_column_int64(query.get(), 2) > 0
-            && !isVirtualTableSql(column(3).toByteArray());
-        if (!ordinaryTable)
-            names.insert(foldCase(column(1)));
+        if (column(0) == "view") {
+            views.emplace_back(foldCase(column(1)), column(3).toByteArray());
+        } else if (sqlite3_column_int64(query.get(), 2) <= 0 || isVirtualTableSql(column(3).toByteArray())) {
+            found.virtualTables.insert(foldCase(column(1)));
+        } else {
+            continue;
+        }
+        names.insert(foldCase(column(1)));
     }
     if (stepped != SQLITE_DONE)
         return std::nullopt;
-    return names;
+    // Scanning every definition for every name is bounded: beyond it, every
+    // view counts as nested.
+    std::size_t scanned = 0;
+    for (const auto &[name, sql] : views) {
+        scanned += std::size_t(sql.size());
+        if (scanned > MostScannedDefinitionBytes || mentionsAnyName(sql, names, name))
+            found.nestedViews.insert(name);
+    }
+    return found;
 }
 
-bool mentionsAnyName(const QByteArray &statement, const QSet<QByteArray> &names)
+bool mentionsAnyName(const QByteArray &statement, const QSet<QByteArray> &names, const QByteArray &except)
 {
     if (names.isEmpty())
         return false;
     for (qsizetype at = 0; at < statement.size();) {
         const char c = statement[at];
         if (c == '"' || c == '`' || c == '[' || c == '\'') {
-            if (names.contains(foldCase(quotedText(statement, at))))
+            const QByteArray name = foldCase(quotedText(statement, at));
+            if (name != except && names.contains(name))
                 return true;
         } else if (isIdentifierByte(c)) {
             const qsizetype start = at;
             while (at < statement.size() && isIdentifierByte(statement[at]))
                 ++at;
-            if (names.contains(foldCase(QByteArrayView(statement).sliced(start, at - start))))
+            const QByteArray name = foldCase(QByteArrayView(statement).sliced(start, at - start));
+            if (name != except && names.contains(name))
                 return true;
         } else {
             ++at;

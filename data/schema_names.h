@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine_guard.h"
+
 #include <QByteArray>
 #include <QSet>
 
@@ -9,16 +11,24 @@ struct sqlite3;
 
 namespace vantelo::data {
 
-// The names, folded to lower case as the engine folds them (ASCII only), of
-// the views and virtual tables in a connection's schema. A statement that
-// names one is never prepared: the engine expands views recursively while
-// preparing, and a chain of them runs it out of stack. std::nullopt when the
-// schema cannot be read within the open deadline.
-std::optional<QSet<QByteArray>> namesOfNonTables(sqlite3 *db);
+// The views and virtual tables of a connection's schema, by name folded to
+// lower case as the engine folds names (ASCII only).
+struct NonTables
+{
+    QSet<QByteArray> virtualTables;
+    // Views whose definition may read another view or a virtual table. The
+    // engine expands a view and the views it reads recursively while
+    // preparing, before it refuses them, and a chain of them runs it out of
+    // stack: a statement that names one of these is never prepared.
+    QSet<QByteArray> nestedViews;
+};
+
+// std::nullopt when the schema cannot be read within the limits.
+std::optional<NonTables> namesOfNonTables(sqlite3 *db, const WorkLimits &limits);
 
 // Whether the statement text holds any of the names as an identifier, bare
-// or quoted. Text inside string literals counts too: the check errs on the
-// side of refusing.
-bool mentionsAnyName(const QByteArray &statement, const QSet<QByteArray> &names);
+// or quoted, other than except. Text inside string literals counts too: the
+// check errs on the side of refusing.
+bool mentionsAnyName(const QByteArray &statement, const QSet<QByteArray> &names, const QByteArray &except = {});
 
 } // namespace vantelo::data

@@ -72,7 +72,7 @@ sqlite3 *openLimited(const QByteArray &name, int flags)
 // The file and its log, copied side by side into a temporary folder, where
 // the engine applies the log's committed transactions as it opens the copy;
 // the result is then taken into memory and the folder removed.
-sqlite3 *readWithLog(const QString &path)
+sqlite3 *readWithLog(const QString &path, const WorkLimits &limits)
 {
     const QString log = path + QStringLiteral("-wal");
     if (QFileInfo(path).size() + QFileInfo(log).size() > MostCopiedBytes)
@@ -86,7 +86,8 @@ sqlite3 *readWithLog(const QString &path)
     sqlite3_int64 size = 0;
     unsigned char *image = nullptr;
     if (source) {
-        const StatementDeadline deadline(source, OpenTime);
+        const std::int64_t bytes = fileBytes(source);
+        const WorkBudget budget(source, checkSteps(limits, bytes), checkClock(limits, bytes));
         image = sqlite3_serialize(source, "main", &size, 0);
     }
     sqlite3_close_v2(source);
@@ -112,7 +113,7 @@ sqlite3 *readWithLog(const QString &path)
 
 } // namespace
 
-sqlite3 *openSqliteFile(const QString &path, QString *error)
+sqlite3 *openSqliteFile(const QString &path, const WorkLimits &limits, QString *error)
 {
     sqlite3 *db = nullptr;
     switch (sideFilesOf(path)) {
@@ -120,20 +121,29 @@ sqlite3 *openSqliteFile(const QString &path, QString *error)
         setError(error, QStringLiteral("a journal beside the database may hold an unfinished transaction"));
         return nullptr;
     case SideFiles::Log:
-        db = readWithLog(path);
+        db = readWithLog(path, limits);
         break;
     case SideFiles::None:
         db = openLimited(immutableFileUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         break;
     }
-    // The check is the first moment the engine reads the schema.
-    if (!db || !passesIntegrityCheck(db)) {
-        setError(error, db ? QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(": the database is damaged")
-                           : QStringLiteral("the database cannot be opened"));
-        sqlite3_close_v2(db);
+    if (!db) {
+        setError(error, QStringLiteral("the database cannot be opened"));
         return nullptr;
     }
-    return db;
+    // The check is the first moment the engine reads the schema.
+    switch (checkIntegrity(db, limits)) {
+    case CheckVerdict::Passed:
+        return db;
+    case CheckVerdict::TooLarge:
+        setError(error, QString::fromLatin1(TooLargeToCheck));
+        break;
+    case CheckVerdict::Damaged:
+        setError(error, QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(": the database is damaged"));
+        break;
+    }
+    sqlite3_close_v2(db);
+    return nullptr;
 }
 
 } // namespace vantelo::data

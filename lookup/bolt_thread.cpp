@@ -1,6 +1,7 @@
 #include "bolt_thread.h"
 
 #include "data/flange_columns.h"
+#include "data/value_text.h"
 
 namespace vantelo::lookup {
 
@@ -24,6 +25,36 @@ QString storedPressure(const StandardRecord &record, const QString &pressure)
     return pressure;
 }
 
+// The American pages list classes; their tables form one system, the
+// European tables the other.
+QString systemOf(const StandardRecord &record)
+{
+    return record.classesListed > 0 ? QStringLiteral("American") : QStringLiteral("European");
+}
+
+// The bolt rows of record's system at pressure, narrowed by condition.
+QString boltStatement(const StandardRecord &record, const QString &pressure, const QString &condition)
+{
+    return QStringLiteral("select \"%1\" as thread, \"%2\" as n, \"%3\" as dn from %4 where system = %5 "
+                          "and \"%6\" = %7%8")
+        .arg(QString::fromUtf8(BoltThreadColumn), QString::fromUtf8(data::BoltCountColumn),
+             QString::fromUtf8(data::DiameterColumn), kBoltTable, quoted(systemOf(record)),
+             QString::fromUtf8(data::PressureColumn), quoted(storedPressure(record, pressure)), condition);
+}
+
+// The thread of the current row, or nothing unless the row holds a thread
+// and a sound bolt count.
+std::optional<BoltThread> threadOfRow(const data::ResultSet &rows)
+{
+    const std::optional<data::FieldValue> thread = rows.field(QStringLiteral("thread"));
+    const std::optional<data::FieldValue> count = rows.field(QStringLiteral("n"));
+    const QString *threadText = thread ? std::get_if<QString>(&*thread) : nullptr;
+    const std::int64_t *countNumber = count ? std::get_if<std::int64_t>(&*count) : nullptr;
+    if (threadText == nullptr || threadText->isEmpty() || countNumber == nullptr || *countNumber <= 0 || *countNumber > 10000)
+        return std::nullopt;
+    return BoltThread{*threadText, int(*countNumber), {}};
+}
+
 } // namespace
 
 QString BoltThread::countText() const
@@ -38,28 +69,31 @@ std::optional<BoltThread> boltThread(const data::Connection &connection, const S
     const double dn = diameter.toDouble(&isNumber);
     if (!isNumber)
         return std::nullopt;
-    // The American pages list classes; their tables form one system, the
-    // European tables the other.
-    const QString system = record.classesListed > 0 ? QStringLiteral("American") : QStringLiteral("European");
-    const QString stored = storedPressure(record, pressure);
-    const QString statement = QStringLiteral("select \"%1\" as thread, \"%2\" as n from %3 where system = %4 "
-                                             "and \"%5\" = %6 and \"%7\" = %8")
-                                  .arg(QString::fromUtf8(BoltThreadColumn), QString::fromUtf8(data::BoltCountColumn),
-                                       kBoltTable, quoted(system), QString::fromUtf8(data::PressureColumn),
-                                       quoted(stored), QString::fromUtf8(data::DiameterColumn),
-                                       QString::number(dn, 'g', 17));
+    const QString statement = boltStatement(record, pressure, QStringLiteral(" and \"%1\" = %2")
+                                                                  .arg(QString::fromUtf8(data::DiameterColumn),
+                                                                       QString::number(dn, 'g', 17)));
     const std::optional<data::ResultSet> rows = connection.execute(statement, nullptr, 1);
     if (!rows || rows->atEnd())
         return std::nullopt;
-    const std::optional<data::FieldValue> thread = rows->field(QStringLiteral("thread"));
-    const std::optional<data::FieldValue> count = rows->field(QStringLiteral("n"));
-    const QString *threadText = thread ? std::get_if<QString>(&*thread) : nullptr;
-    const std::int64_t *countNumber = count ? std::get_if<std::int64_t>(&*count) : nullptr;
-    if (threadText == nullptr || threadText->isEmpty() || countNumber == nullptr || *countNumber <= 0 || *countNumber > 10000)
+    std::optional<BoltThread> bolts = threadOfRow(*rows);
+    if (!bolts)
         return std::nullopt;
-    BoltThread bolts{*threadText, int(*countNumber), {}};
-    bolts.origin = valueOrigin(connection, kBoltTable, stored, diameter, QString::fromUtf8(BoltThreadColumn));
+    bolts->origin = valueOrigin(connection, kBoltTable, storedPressure(record, pressure), diameter, QString::fromUtf8(BoltThreadColumn));
     return bolts;
+}
+
+QHash<QString, QString> boltThreadsAt(const data::Connection &connection, const StandardRecord &record,
+                                      const QString &pressure)
+{
+    QHash<QString, QString> threads;
+    std::optional<data::ResultSet> rows = connection.execute(boltStatement(record, pressure, {}));
+    for (; rows && !rows->atEnd(); rows->moveNext()) {
+        const std::optional<data::FieldValue> dn = rows->field(QStringLiteral("dn"));
+        const std::optional<QString> dnText = dn ? data::fieldText(*dn) : std::nullopt;
+        if (const std::optional<BoltThread> bolts = threadOfRow(*rows); bolts && dnText && !threads.contains(*dnText))
+            threads.insert(*dnText, bolts->thread);
+    }
+    return threads;
 }
 
 } // namespace vantelo::lookup

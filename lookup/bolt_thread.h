@@ -5,6 +5,7 @@
 
 #include "data/connection.h"
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -34,5 +35,11 @@ struct BoltThread
 // shows anything.
 std::optional<BoltThread> boltThread(const data::Connection &connection, const StandardRecord &record,
                                      const QString &pressure, const QString &diameter);
+
+// The threads of every DN of record's table at pressure, keyed by the DN as
+// the data file's value text gives it ("100"): one statement for a whole
+// table. Empty where boltThread() would give no thread.
+QHash<QString, QString> boltThreadsAt(const data::Connection &connection, const StandardRecord &record,
+                                      const QString &pressure);
 
 } // namespace vantelo::lookup

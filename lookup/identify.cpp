@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <tuple>
@@ -101,6 +102,11 @@ bool compare(const std::optional<double> &measured, const std::optional<double> 
     return true;
 }
 
+bool isWholeCount(double count)
+{
+    return count >= 0 && count <= std::numeric_limits<int>::max() && count == std::trunc(count);
+}
+
 using FlangeKey = std::tuple<bool, QString, double, std::optional<double>, std::optional<double>,
                              std::optional<int>, std::optional<double>>;
 
@@ -174,8 +180,13 @@ Identification identify(const Measurements &measured, const data::Connection &co
             flange.outsideDiameter = numberOf(rows->field(OutsideColumn));
             flange.boltCircle = numberOf(rows->field(BoltCircleColumn));
             flange.boltHole = numberOf(rows->field(BoltHoleColumn));
-            if (const std::optional<double> count = numberOf(rows->field(BoltCountColumn)))
-                flange.boltCount = int(std::lround(*count));
+            // A stored count that is no whole number a flange can have matches
+            // nothing: rounding it would report a count the table does not hold.
+            if (const std::optional<double> count = numberOf(rows->field(BoltCountColumn))) {
+                if (!isWholeCount(*count))
+                    continue;
+                flange.boltCount = int(*count);
+            }
             if (measured.boltCount && flange.boltCount != measured.boltCount)
                 continue;
             if (!compare(measured.outsideDiameter, flange.outsideDiameter, measured.lengthTolerance,

@@ -52,6 +52,14 @@ std::optional<QString> diameterStatement(const FlangeStandard &standard, const Q
         + QLatin1Char('\'');
 }
 
+std::optional<QString> tableStatement(const FlangeStandard &standard, const QString &pressure)
+{
+    if (!isSafePressure(pressure))
+        return std::nullopt;
+    return QStringLiteral("select *") + fromTableAtPressure(standard) + pressure + QStringLiteral("' order by ")
+        + Diameter;
+}
+
 std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
                                           const QString &diameter)
 {

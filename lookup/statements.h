@@ -17,6 +17,10 @@ namespace vantelo::lookup {
 
 std::optional<QString> diameterStatement(const FlangeStandard &standard, const QString &pressure);
 
+// Every row at a pressure, in the order of their diameters: the whole table
+// in one statement.
+std::optional<QString> tableStatement(const FlangeStandard &standard, const QString &pressure);
+
 std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
                                           const QString &diameter);
 

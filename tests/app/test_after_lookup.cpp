@@ -12,6 +12,9 @@
 #include "ui/after_lookup/whole_table_dialog.h"
 #include "ui/after_lookup/whole_table_model.h"
 #include "ui/main_window.h"
+
+#include "data/program_directory.h"
+#include "lookup/flange_standard.h"
 #include "ui/tab_control.h"
 
 #include <QAction>
@@ -23,7 +26,15 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QImage>
+#include <QFileDialog>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -69,6 +80,11 @@ private slots:
     void wholeTableOfAClassReadsItsMpaRows();
     void exportWritesEachFormat();
     void exportRefusesAnUnknownFormat();
+    void exportWritesNothingALinkMisleadsTo_data();
+    void exportWritesNothingALinkMisleadsTo();
+    void exportDialogAsksAboutTheFileItWritesAndKeepsItsFolder();
+    void wholeTableSaysTheDataFileIsUnreadable();
+    void copiedCellsAreQuotedForSpreadsheets();
     void printingPaintsOnThePrinter();
     void tooltipsSayWhatALabelShows_data();
     void tooltipsSayWhatALabelShows();
@@ -275,6 +291,128 @@ void AfterLookupTest::exportRefusesAnUnknownFormat()
     QVERIFY(!QFile::exists(path));
     QVERIFY(!ui::exportDrawing(page->sheet(), m_dir->filePath(QStringLiteral("no/such/folder.png")), &error));
     QVERIFY(error.contains(QStringLiteral("无法写入")));
+}
+
+void AfterLookupTest::exportWritesNothingALinkMisleadsTo_data()
+{
+    QTest::addColumn<QString>("target"); // where drawing.svg leads; "program": a file beside the program
+    QTest::addColumn<bool>("written");
+    QTest::newRow("the program's folder") << "program" << false;
+    QTest::newRow("a file of another kind") << "elsewhere/notes.txt" << false;
+    QTest::newRow("a drawing elsewhere, not yet there") << "elsewhere/real.svg" << true;
+}
+
+void AfterLookupTest::exportWritesNothingALinkMisleadsTo()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, written);
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    QTemporaryFile besideProgram(data::programDirectory() + QStringLiteral("/XXXXXX.mdb"));
+    if (target == QLatin1String("program")) {
+        QVERIFY(besideProgram.open());
+        besideProgram.write("data");
+        besideProgram.close();
+        target = besideProgram.fileName();
+    } else {
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("elsewhere")));
+        target = m_dir->filePath(target);
+        if (!target.endsWith(QLatin1String(".svg"))) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("data");
+        }
+    }
+    const QString link = m_dir->filePath(QStringLiteral("drawing.svg"));
+    QVERIFY(QFile::link(target, link));
+    QString error;
+    QCOMPARE(ui::exportDrawing(page->sheet(), link, &error), written);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QFile file(target);
+    if (written) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<svg"));
+    } else {
+        QVERIFY(!error.isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("data"));
+    }
+}
+
+void AfterLookupTest::exportDialogAsksAboutTheFileItWritesAndKeepsItsFolder()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("vantelo"), QStringLiteral("vantelo")).clear();
+    ui::PageAfterLookup *page = query(1, QStringLiteral("1.6"), QStringLiteral("100"));
+    const QString plan = m_dir->filePath(QStringLiteral("plan.pdf"));
+    {
+        QFile file(plan);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    // Drives the dialog: picks the PDF format, types name, accepts, and
+    // answers "No" to a question about replacing a file.
+    QString asked;
+    QString openedIn;
+    const auto answer = [&](const QString &name) {
+        QTimer::singleShot(0, this, [&, name] {
+            auto *dialog = m_form->findChild<QFileDialog *>(QStringLiteral("exportDrawingDialog"));
+            QVERIFY(dialog != nullptr);
+            openedIn = dialog->directory().absolutePath();
+            emit dialog->filterSelected(QStringLiteral("PDF 文档 (*.pdf)"));
+            dialog->selectFile(m_dir->filePath(name));
+            QTimer::singleShot(0, this, [&] {
+                if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = question->text();
+                    question->reject();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    };
+    answer(QStringLiteral("plan"));
+    ui::exportDrawingWithDialog(page->sheet(), page->suggestedFileName(), m_form.get());
+    QVERIFY2(asked.contains(QStringLiteral("plan.pdf")), qPrintable(asked));
+    QFile kept(plan);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+
+    answer(QStringLiteral("fresh"));
+    ui::exportDrawingWithDialog(page->sheet(), page->suggestedFileName(), m_form.get());
+    QFile fresh(m_dir->filePath(QStringLiteral("fresh.pdf")));
+    QVERIFY(fresh.open(QIODevice::ReadOnly));
+    QCOMPARE(fresh.read(5), QByteArray("%PDF-"));
+
+    // The next export, in this run or the next, starts where the last went.
+    answer(QStringLiteral("again"));
+    QSettings(QStringLiteral("vantelo"), QStringLiteral("vantelo")).sync();
+    ui::exportDrawingWithDialog(page->sheet(), page->suggestedFileName(), m_form.get());
+    QCOMPARE(openedIn, QFileInfo(m_dir->path()).absoluteFilePath());
+}
+
+void AfterLookupTest::wholeTableSaysTheDataFileIsUnreadable()
+{
+    const data::Connection unopened;
+    ui::WholeTableDialog dialog(ui::WholeTableModel::load(lookup::flangeStandards().front(), QStringLiteral("1.6"),
+                                                          unopened),
+                                QStringLiteral("HG20593"), QString());
+    auto *problem = dialog.findChild<QLabel *>(QStringLiteral("wholeTableProblem"));
+    QVERIFY(problem != nullptr);
+    QCOMPARE(problem->text(), QStringLiteral("无法读取数据文件 FLDATA.mdb"));
+    QVERIFY(dialog.view()->isHidden());
+}
+
+void AfterLookupTest::copiedCellsAreQuotedForSpreadsheets()
+{
+    QStandardItemModel model(1, 3);
+    model.setHorizontalHeaderLabels({QStringLiteral("DN"), QStringLiteral("note"), QStringLiteral("mark")});
+    model.setItem(0, 0, new QStandardItem(QStringLiteral("a\tb")));
+    model.setItem(0, 1, new QStandardItem(QStringLiteral("two\nlines")));
+    model.setItem(0, 2, new QStandardItem(QStringLiteral("say \"x\"")));
+    const QModelIndexList all{model.index(0, 0), model.index(0, 1), model.index(0, 2)};
+    QCOMPARE(ui::selectionAsTabSeparated(model, all),
+             QStringLiteral("DN\tnote\tmark\n\"a\tb\"\t\"two\nlines\"\t\"say \"\"x\"\"\"\n"));
 }
 
 void AfterLookupTest::printingPaintsOnThePrinter()

@@ -63,6 +63,8 @@ private slots:
     void acceptsOneStatementWithBlanksAround();
     void refusesAllButOneRead_data();
     void refusesAllButOneRead();
+    void readsOnlyTablesWhateverTheOtherNames_data();
+    void readsOnlyTablesWhateverTheOtherNames();
     void stopsARunawayStatement();
     void timesTheDiameterStatement();
 
@@ -220,6 +222,35 @@ void TestDatabaseStatements::refusesAllButOneRead()
     QVERIFY(!error.isEmpty());
     const auto count = m_database->execute(QStringLiteral("select count(*) as n from _HG20594"));
     QCOMPARE(std::get<std::int64_t>(*count->field(QStringLiteral("n"))), std::int64_t(6));
+}
+
+void TestDatabaseStatements::readsOnlyTablesWhateverTheOtherNames_data()
+{
+    QTest::addColumn<QString>("schema");    // added to the flange file
+    QTest::addColumn<QString>("statement"); // run on it
+    QTest::addColumn<bool>("answers");
+    const QString dimensions = dimensionStatement(QStringLiteral("1.6"), QStringLiteral("50"));
+    QTest::newRow("view named like a keyword") << "CREATE VIEW \"where\" AS SELECT 1" << dimensions << true;
+    QTest::newRow("view named like a column") << "CREATE VIEW 法兰外径D AS SELECT 1" << dimensions << true;
+    QTest::newRow("virtual table named like a column")
+        << "CREATE VIRTUAL TABLE 公称通径DN USING fts5(a)" << dimensions << true;
+    QTest::newRow("view read") << "CREATE VIEW flanges AS SELECT * FROM _HG20594"
+                               << "SELECT * FROM flanges" << false;
+    QTest::newRow("virtual table read") << "CREATE VIRTUAL TABLE words USING fts5(a)"
+                                        << "SELECT count(*) FROM words" << false;
+}
+
+void TestDatabaseStatements::readsOnlyTablesWhateverTheOtherNames()
+{
+    QFETCH(QString, schema);
+    QFETCH(QString, statement);
+    QFETCH(bool, answers);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(vantelo::test::createSqliteFile(path, (QString::fromUtf8(FlangeFile) + schema).toUtf8().constData()));
+    const std::unique_ptr<Database> database = Database::open(path);
+    QVERIFY(database);
+    QCOMPARE(database->execute(statement).has_value(), answers);
 }
 
 void TestDatabaseStatements::stopsARunawayStatement()

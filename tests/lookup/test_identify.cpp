@@ -59,6 +59,8 @@ private slots:
     void boltCircleFromHoleDistances();
     void unusableMeasurementsFitNothing();
     void missingTablesAreSkipped();
+    void oddStoredHoleCountsMatchNothing_data();
+    void oddStoredHoleCountsMatchNothing();
 
 private:
     QStringList found(const Measurements &measured) const;
@@ -209,6 +211,32 @@ void IdentifyTest::missingTablesAreSkipped()
     QVERIFY(!result.unreadTables.contains("_HG20595"));
     QCOMPARE(result.flanges.size(), std::size_t(1));
     QCOMPARE(namesOf(result.flanges.front()), QStringList{"HG20595"});
+}
+
+void IdentifyTest::oddStoredHoleCountsMatchNothing_data()
+{
+    QTest::addColumn<QString>("storedCount");
+    QTest::newRow("a fraction") << "4.5";
+    QTest::newRow("beyond any count") << "1e300";
+    QTest::newRow("beyond int, positive") << "9200000000000000000";
+    QTest::newRow("beyond int, negative") << "-9200000000000000000";
+}
+
+void IdentifyTest::oddStoredHoleCountsMatchNothing()
+{
+    // Rounded, these counts read as 5 or 0: a count the table does not hold.
+    QFETCH(QString, storedCount);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(test::writeDataFile(
+        path, {test::createFlangeTable("_HG20595", {"法兰外径D", "螺孔中圆直径K", "螺栓孔数量n", "螺栓孔直径L"}),
+               QStringLiteral("insert into _HG20595 values ('1.6', 200, 340, 295, %1, 22)").arg(storedCount)}));
+    data::Connection connection;
+    connection.setConnectionString(QStringLiteral("Data Source=") + path);
+    QVERIFY(connection.open());
+    Measurements withoutCount = pn16dn200();
+    withoutCount.boltCount.reset();
+    QCOMPARE(lookup::identify(withoutCount, connection).flanges.size(), std::size_t(0));
 }
 
 QTEST_GUILESS_MAIN(IdentifyTest)

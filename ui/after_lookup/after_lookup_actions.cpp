@@ -148,6 +148,8 @@ void AfterLookupActions::showWholeTable()
 {
     if (PageAfterLookup *page = currentPage()) {
         WholeTableDialog *dialog = page->makeWholeTableDialog(&m_window);
+        if (dialog == nullptr)
+            return;
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
     }

@@ -4,6 +4,7 @@
 #include "ui/after_lookup/stale_mark.h"
 #include "ui/after_lookup/value_origin_text.h"
 #include "ui/after_lookup/whole_table_dialog.h"
+#include "ui/after_lookup/whole_table_reading.h"
 #include "ui/after_lookup/whole_table_model.h"
 
 #include "data/flange_columns.h"
@@ -191,7 +192,10 @@ WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
     const QString title = QString::fromUtf8(m_standard.record->caption) + QLatin1Char(' ') + m_title
         + QStringLiteral("  ") + heading.pressureText();
     const QString diameter = m_handles.diameterList != nullptr ? m_handles.diameterList->currentText() : QString();
-    return new WholeTableDialog(WholeTableModel::load(m_standard, pressure, m_connection), title, diameter, parent);
+    WholeTableReading reading(parent);
+    WholeTableModel *model = WholeTableModel::load(m_standard, pressure, m_connection,
+                                                   [&reading](qsizetype rows) { return reading.keepGoing(rows); });
+    return model != nullptr ? new WholeTableDialog(model, title, diameter, parent) : nullptr;
 }
 
 } // namespace vantelo::ui

@@ -32,7 +32,8 @@ public:
     DrawingSheet sheet() const;
     // A file name without suffix naming the flange shown, "HG20593_PN1.6_DN100".
     QString suggestedFileName() const;
-    // The table at the page's current pressure, the current DN's row selected.
+    // The table at the page's current pressure, the current DN's row
+    // selected; nullptr when the user cancelled its reading.
     WholeTableDialog *makeWholeTableDialog(QWidget *parent) const;
 
     // What a result label says on hover after a query: the columns it shows

@@ -27,8 +27,10 @@ WholeTableDialog::WholeTableDialog(WholeTableModel *model, const QString &headin
 
     m_view->setObjectName(QStringLiteral("wholeTableView"));
     m_view->setModel(sorted);
+    // DN order, as read, until a header is clicked: enabling sorting sorts by
+    // the indicated column, which on a large table would hold the window.
+    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_view->setSortingEnabled(true);
-    m_view->sortByColumn(-1, Qt::AscendingOrder); // the file's order until a header is clicked
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->verticalHeader()->hide();
@@ -50,7 +52,14 @@ WholeTableDialog::WholeTableDialog(WholeTableModel *model, const QString &headin
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(heading, this));
+    if (!model->problem().isEmpty()) {
+        auto *problem = new QLabel(model->problem(), this);
+        problem->setObjectName(QStringLiteral("wholeTableProblem"));
+        layout->addWidget(problem);
+    }
     layout->addWidget(m_view);
+    // A table that could not be read at all says so instead of showing no rows.
+    m_view->setVisible(model->rowCount() > 0 || model->problem().isEmpty());
     resize(720, 480);
 }
 

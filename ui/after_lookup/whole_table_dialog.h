@@ -10,7 +10,8 @@ class WholeTableModel;
 
 // A window showing a standard's table at one pressure: sortable by any
 // column, the current DN's row selected, the selection copied (Ctrl+C or the
-// context menu) as tab-separated text with its column headers.
+// context menu) as tab-separated text with its column headers. What kept
+// rows out (an unreadable data file, a cut) is said above the table.
 class WholeTableDialog final : public QDialog
 {
     Q_OBJECT

@@ -5,8 +5,10 @@
 #include "data/connection.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,11 +28,22 @@ public:
 
     WholeTableModel(QStringList columns, std::vector<Row> rows, QObject *parent = nullptr);
 
-    // Reads, through the page's own lookups, the row of every diameter the
-    // page lists at pressure (the text its statements use). A diameter whose
-    // row cannot be read is left out; a failed list gives no rows.
+    // Told the rows read so far between batches; false stops the reading.
+    using KeepGoing = std::function<bool(qsizetype rowsRead)>;
+    static constexpr qsizetype kMostRows = 150000;
+
+    // Reads the table at pressure (the text its statements use) with one
+    // statement ordered by DN, a batch at a time, and keeps for every DN the
+    // page's query could ask for the row that query would find first. A
+    // failed statement gives no rows; an unopened data file gives a problem
+    // instead. nullptr when keepGoing stopped the reading.
     static WholeTableModel *load(const lookup::FlangeStandard &standard, const QString &pressure,
-                                 const data::Connection &connection, QObject *parent = nullptr);
+                                 const data::Connection &connection, const KeepGoing &keepGoing = {},
+                                 QObject *parent = nullptr);
+
+    // What stands in the way of the table, or what it lacks: empty when
+    // every row was read.
+    QString problem() const { return m_problem; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -41,12 +54,18 @@ public:
     int rowOfDiameter(const QString &diameter) const;
 
 private:
+    // A column of the bolt threads by DN; a data file without bolts shows
+    // the table as it always has.
+    void addBolts(const QHash<QString, QString> &threads);
+
     QStringList m_columns;
     std::vector<Row> m_rows;
+    QString m_problem;
 };
 
 // The selected cells as tab-separated text: a line of column headers, then
-// one line per selected row, both in the order the view shows them.
+// one line per selected row, both in the order the view shows them; a cell
+// holding a tab, a line break or a quote is quoted as spreadsheets expect.
 QString selectionAsTabSeparated(const QAbstractItemModel &model, const QModelIndexList &selected);
 
 } // namespace vantelo::ui
