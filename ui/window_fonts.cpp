@@ -2,6 +2,8 @@
 
 #ifdef Q_OS_WIN
 #include "ui/bundled_fonts.h"
+
+#include <QStringList>
 #endif
 
 namespace vantelo::ui {
