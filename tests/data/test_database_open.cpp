@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 using vantelo::data::Database;
 using namespace vantelo::test;
@@ -114,8 +116,12 @@ void TestDatabaseOpen::refusesWhatIsNoDatabase()
 
 void TestDatabaseOpen::refusesAFileItMayNotRead()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows guards files with access lists, which Qt's permission bits do not change");
+#else
     if (::geteuid() == 0)
         QSKIP("running as root, which reads any file whatever its permissions");
+#endif
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(createSqliteFile(path, SmallTable));
