@@ -5,6 +5,8 @@
 ; program folder), MANIFEST (the uninstaller's file list), SIZE_KB, ICON and
 ; OUTFILE.
 Unicode true
+; A 64-bit installer: it runs where the programs run, and under a 64-bit-only Wine.
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "x64.nsh"
 
