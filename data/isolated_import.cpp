@@ -37,7 +37,11 @@ sqlite3 *fail(QString *error, const QString &reason)
 
 QString helperBesideTheProgram()
 {
-    return programDirectory() + QLatin1Char('/') + QLatin1String(ImportHelperName);
+    QString helper = programDirectory() + QLatin1Char('/') + QLatin1String(ImportHelperName);
+#ifdef Q_OS_WIN
+    helper += QLatin1String(".exe");
+#endif
+    return helper;
 }
 
 enum class Outcome { Finished, TimedOut, TooLarge };

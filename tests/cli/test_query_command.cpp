@@ -45,6 +45,9 @@ void QueryCommandTest::initTestCase()
 {
     const QString dir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
     m_program = dir + QStringLiteral("/vantelo-query");
+#ifdef Q_OS_WIN
+    m_program += QStringLiteral(".exe");
+#endif
     QVERIFY(QFile::exists(m_program));
     if (!QFile::exists(dir + QStringLiteral("/FLDATA.mdb")))
         QSKIP("the shipped data file has not been built");

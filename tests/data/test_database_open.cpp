@@ -134,7 +134,11 @@ void TestDatabaseOpen::refusesAFileItMayNotRead()
 
 void TestDatabaseOpen::opensAnSqliteFile()
 {
+#ifdef Q_OS_WIN
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/程序 目录#%-XXXXXX")); // URI-hostile ones Windows allows
+#else
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/程序 目录#?%-XXXXXX")); // URI-hostile characters
+#endif
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(createSqliteFile(path, SmallTable));
 
