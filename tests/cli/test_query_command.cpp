@@ -63,6 +63,11 @@ Run QueryCommandTest::run(const QStringList &arguments) const
     result.status = process.exitCode();
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
+#ifdef Q_OS_WIN
+    // Text written to a Windows console or pipe ends its lines with CR LF.
+    result.out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
     return result;
 }
 
