@@ -9,7 +9,9 @@
 
 #include <sqlite3.h>
 
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 namespace vantelo::data {
 
@@ -35,7 +37,11 @@ sqlite3 *fail(QString *error, const QString &reason)
 
 QString helperBesideTheProgram()
 {
-    return programDirectory() + QLatin1Char('/') + QLatin1String(ImportHelperName);
+    QString helper = programDirectory() + QLatin1Char('/') + QLatin1String(ImportHelperName);
+#ifdef Q_OS_WIN
+    helper += QLatin1String(".exe");
+#endif
+    return helper;
 }
 
 enum class Outcome { Finished, TimedOut, TooLarge };
@@ -80,11 +86,13 @@ sqlite3 *importAccessFileIsolated(const QString &path, QString *error, const Imp
     helper.setArguments({path});
     helper.setStandardInputFile(QProcess::nullDevice());
     helper.setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_UNIX
     // No core file from a helper that crashes on a damaged Access file.
     helper.setChildProcessModifier([] {
         const rlimit noCore{0, 0};
         ::setrlimit(RLIMIT_CORE, &noCore);
     });
+#endif
     helper.start(QIODevice::ReadOnly);
     if (!helper.waitForStarted(int(qMax<qint64>(deadline.remainingTime(), 1))))
         return fail(error, QStringLiteral("no process can be started to read the Access file"));

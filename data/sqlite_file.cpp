@@ -50,11 +50,22 @@ SideFiles sideFilesOf(const QString &path)
     return log.size() == 0 ? SideFiles::None : SideFiles::Log;
 }
 
+// SQLite takes file names in UTF-8 everywhere: on Linux that is the file
+// names' own encoding, on Windows it is not the local code page.
+QByteArray engineFileName(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toUtf8();
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
 // immutable=1: the engine opens the file read-only and takes no locks, so
 // no journal, WAL or shared-memory file ever appears beside it.
 QByteArray immutableFileUri(const QString &path)
 {
-    const QByteArray local = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const QByteArray local = engineFileName(QFileInfo(path).absoluteFilePath());
     return "file:" + local.toPercentEncoding("/") + "?immutable=1";
 }
 
@@ -82,7 +93,7 @@ sqlite3 *readWithLog(const QString &path, const WorkLimits &limits)
     if (!folder.isValid() || !QFile::copy(path, copy) || !QFile::copy(log, copy + QStringLiteral("-wal")))
         return nullptr;
 
-    sqlite3 *source = openLimited(QFile::encodeName(copy), SQLITE_OPEN_READWRITE);
+    sqlite3 *source = openLimited(engineFileName(copy), SQLITE_OPEN_READWRITE);
     sqlite3_int64 size = 0;
     unsigned char *image = nullptr;
     if (source) {

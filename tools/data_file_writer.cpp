@@ -26,7 +26,10 @@ class SqliteFile final
 public:
     explicit SqliteFile(const std::filesystem::path &path)
     {
-        if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        // SQLite takes UTF-8 names; Windows paths are wide.
+        const std::u8string name = path.u8string();
+        if (sqlite3_open_v2(reinterpret_cast<const char *>(name.c_str()), &m_db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
             m_error = m_db ? sqlite3_errmsg(m_db) : "cannot open";
     }
     ~SqliteFile() { close(); }

@@ -12,14 +12,43 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+// The C runtime's descriptors; the answer must not have its line ends changed.
+constexpr int StdoutDescriptor = 1;
+const char *const NullDevice = "NUL";
+int duplicate(int descriptor)
+{
+    const int copy = ::_dup(descriptor);
+    if (copy >= 0)
+        ::_setmode(copy, _O_BINARY);
+    return copy;
+}
+int redirect(int from, int to) { return ::_dup2(from, to); }
+int openNowhere() { return ::_open(NullDevice, _O_WRONLY); }
+int closeDescriptor(int descriptor) { return ::_close(descriptor); }
+int writeSome(int descriptor, const char *bytes, std::size_t size) { return ::_write(descriptor, bytes, unsigned(size)); }
+#else
+constexpr int StdoutDescriptor = STDOUT_FILENO;
+int duplicate(int descriptor) { return ::dup(descriptor); }
+int redirect(int from, int to) { return ::dup2(from, to); }
+int openNowhere() { return ::open("/dev/null", O_WRONLY); }
+int closeDescriptor(int descriptor) { return ::close(descriptor); }
+ssize_t writeSome(int descriptor, const char *bytes, std::size_t size) { return ::write(descriptor, bytes, size); }
+#endif
 
 bool writeAll(int descriptor, const QByteArray &bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(descriptor, bytes.constData() + done, std::size_t(bytes.size() - done));
+        const auto written = writeSome(descriptor, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (written < 0 && errno != EINTR)
             return false;
         done += written > 0 ? written : 0;
@@ -35,13 +64,18 @@ int main(int argc, char *argv[])
         std::fputs("usage: vantelo-import FILE\n", stderr);
         return 64;
     }
+#ifdef _WIN32
+    // A crash on a damaged file ends this process quietly, without Windows'
+    // error dialog waiting for a click.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+#endif
     // libmdb prints about odd files on standard output: the answer goes
     // down the original descriptor, and whatever else is printed goes nowhere.
-    const int answer = ::dup(STDOUT_FILENO);
-    const int nowhere = ::open("/dev/null", O_WRONLY);
-    if (answer < 0 || nowhere < 0 || ::dup2(nowhere, STDOUT_FILENO) < 0)
+    const int answer = duplicate(StdoutDescriptor);
+    const int nowhere = openNowhere();
+    if (answer < 0 || nowhere < 0 || redirect(nowhere, StdoutDescriptor) < 0)
         return 3;
-    ::close(nowhere);
+    closeDescriptor(nowhere);
 
     QString error;
     const std::optional<QByteArray> image = vantelo::data::accessFileImage(QFile::decodeName(argv[1]), &error);

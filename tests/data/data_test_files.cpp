@@ -11,7 +11,7 @@ namespace vantelo::test {
 bool createSqliteFile(const QString &path, const char *sql)
 {
     sqlite3 *db = nullptr;
-    const bool created = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+    const bool created = sqlite3_open_v2(path.toUtf8().constData(), &db,
                                          SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK
         && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);

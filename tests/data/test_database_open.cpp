@@ -1,6 +1,5 @@
 #include "data/database.h"
 #include "data_test_files.h"
-#include "support/without_root_rights.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -10,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include "support/without_root_rights.h"
 #include <unistd.h>
+#endif
 
 using vantelo::data::Database;
 using namespace vantelo::test;
@@ -115,6 +117,9 @@ void TestDatabaseOpen::refusesWhatIsNoDatabase()
 
 void TestDatabaseOpen::refusesAFileItMayNotRead()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows guards files with access lists, which Qt's permission bits do not change");
+#else
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(createSqliteFile(path, SmallTable));
@@ -124,11 +129,16 @@ void TestDatabaseOpen::refusesAFileItMayNotRead()
         QString error;
         return !QFile(path).open(QIODevice::ReadOnly) && !Database::open(path, &error) && !error.isEmpty();
     }));
+#endif
 }
 
 void TestDatabaseOpen::opensAnSqliteFile()
 {
+#ifdef Q_OS_WIN
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/程序 目录#%-XXXXXX")); // URI-hostile ones Windows allows
+#else
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/程序 目录#?%-XXXXXX")); // URI-hostile characters
+#endif
     const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(createSqliteFile(path, SmallTable));
 

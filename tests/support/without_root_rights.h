@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <cerrno>
+
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,6 +35,8 @@ inline bool withoutRootRights(const QString &folder, const std::function<bool()>
     }
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return false;
     }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
