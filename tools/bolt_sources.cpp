@@ -14,30 +14,14 @@ namespace vantelo::data::builder {
 
 namespace {
 
-// The bolting sources quote a field that holds a comma ("a, b"); the table
-// sources never do, so their reader takes fields verbatim and these are
-// joined back here.
-std::vector<std::string> unquoted(const std::vector<std::string> &fields)
-{
-    std::vector<std::string> result;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        std::string field = fields[i];
-        if (field.starts_with('"')) {
-            while ((field.size() < 2 || !field.ends_with('"')) && i + 1 < fields.size())
-                field += ',' + fields[++i];
-            field = field.substr(1, field.size() >= 2 ? field.size() - 2 : 0);
-        }
-        result.push_back(std::move(field));
-    }
-    return result;
-}
-
 // A CSV source read by column name; faults name file and line.
 class NamedColumns final
 {
 public:
     NamedColumns(const CsvFile &file, std::vector<std::string> required, std::vector<std::string> &errors)
-        : m_file(file), m_header(unquoted(file.lines.front().fields)), m_errors(errors)
+        : m_file(file)
+        , m_header(quotedFields(file.lines.front().fields).value_or(std::vector<std::string>{}))
+        , m_errors(errors)
     {
         for (const std::string &name : required) {
             if (std::find(m_header.begin(), m_header.end(), name) == m_header.end())
@@ -58,7 +42,7 @@ public:
     {
         for (std::size_t i = 1; i < m_file.lines.size(); ++i) {
             const CsvLine &line = m_file.lines[i];
-            const std::vector<std::string> fields = unquoted(line.fields);
+            const std::vector<std::string> fields = quotedFields(line.fields).value_or(std::vector<std::string>{});
             if (fields.size() != m_header.size()) {
                 fail(line.number, std::to_string(fields.size()) + " fields, but the header has " +
                                       std::to_string(m_header.size()));

@@ -115,4 +115,27 @@ std::optional<CsvFile> readCsvFile(const std::filesystem::path &path, std::vecto
     return parseCsvText(std::move(text), displayName, errors);
 }
 
+std::optional<std::vector<std::string>> quotedFields(const std::vector<std::string> &commaSplit)
+{
+    std::string line;
+    for (std::size_t i = 0; i < commaSplit.size(); ++i)
+        line += (i ? "," : "") + commaSplit[i];
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"' && (quoted || fields.back().empty())) {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return quoted ? std::nullopt : std::optional(std::move(fields));
+}
+
 } // namespace vantelo::data::builder

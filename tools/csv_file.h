@@ -31,4 +31,10 @@ std::optional<CsvFile> readCsvFile(const std::filesystem::path &path, std::vecto
 std::optional<CsvFile> parseCsvText(std::string text, const std::string &displayName,
                                     std::vector<std::string> &errors);
 
+// The fields of a line as spreadsheets write it, for the sources that quote:
+// a field in double quotes may hold commas, and "" stands for a quote.
+// Takes the line as the reader split it at every comma; nothing where a
+// quoted field is not closed.
+std::optional<std::vector<std::string>> quotedFields(const std::vector<std::string> &commaSplit);
+
 } // namespace vantelo::data::builder

@@ -19,32 +19,6 @@ const std::vector<std::string> kMaterialColumns = {"material_group", "pt_table",
                                                    "cross_check", "confidence"};
 const std::set<std::string> kConfidences = {"high", "medium", "low"};
 
-// A line as spreadsheets write it: a field in double quotes may hold commas,
-// and "" stands for a quote. The reader split it at every comma; joined
-// again, the line is as the file holds it.
-std::optional<std::vector<std::string>> quotedFields(const std::vector<std::string> &commaSplit)
-{
-    std::string line;
-    for (std::size_t i = 0; i < commaSplit.size(); ++i)
-        line += (i ? "," : "") + commaSplit[i];
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-            fields.back() += '"';
-            ++i;
-        } else if (c == '"' && (quoted || fields.back().empty())) {
-            quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return quoted ? std::nullopt : std::optional(std::move(fields));
-}
-
 // The data lines of a source whose header must be exactly columns.
 std::vector<std::pair<int, std::vector<std::string>>> readLines(const std::filesystem::path &path,
                                                                  const std::vector<std::string> &columns,
