@@ -107,7 +107,23 @@ std::optional<QString> setMeasurement(lookup::Measurements &m, const QString &ar
     return std::nullopt;
 }
 
-std::optional<QString> problemText(lookup::MeasurementProblem problem)
+// The message names the argument at fault: the distance or the tolerance
+// whose worked-out value is too large to compare.
+QString tooLargeText(const QStringList &measurements, const std::optional<QString> &tolerance,
+                     const lookup::Measurements &measured)
+{
+    const std::optional<double> boltCircle = lookup::boltCircleOf(measured);
+    if (boltCircle && !std::isfinite(*boltCircle)) {
+        for (const QString &argument : measurements) {
+            const QString key = argument.left(argument.indexOf(QLatin1Char('='))).trimmed().toLower();
+            if (key == QLatin1String("s") || key == QLatin1String("o"))
+                return QStringLiteral("bad measurement '%1': the bolt circle it gives is too large").arg(argument);
+        }
+    }
+    return QStringLiteral("bad --tolerance '%1': too large").arg(tolerance.value_or(QString()));
+}
+
+QString problemText(lookup::MeasurementProblem problem)
 {
     using P = lookup::MeasurementProblem;
     switch (problem) {
@@ -118,10 +134,13 @@ std::optional<QString> problemText(lookup::MeasurementProblem problem)
         return QStringLiteral("identify: give only one of K=, s= and o=");
     case P::DistanceNeedsCount:
         return QStringLiteral("identify: s= and o= need the hole count n=");
+    case P::DistanceNeedsTwoHoles:
+        return QStringLiteral("identify: s= (adjacent holes) needs a hole count n= of 2 or more");
     case P::OppositeNeedsEvenCount:
         return QStringLiteral("identify: o= (opposite holes) needs an even hole count n=");
     case P::NotPositive:
     case P::NegativeTolerance:
+    case P::TooLarge:
         break;
     }
     return QStringLiteral("identify: measurements and tolerance must be positive numbers");
@@ -142,8 +161,31 @@ std::variant<Request, QString> identifyRequest(const QStringList &measurements, 
         request.measured.lengthTolerance = *mm;
         request.measured.holeTolerance = *mm;
     }
-    if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured))
-        return *problemText(*problem);
+    if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured)) {
+        if (*problem == lookup::MeasurementProblem::TooLarge)
+            return tooLargeText(measurements, tolerance, request.measured);
+        return problemText(*problem);
+    }
+    return request;
+}
+
+std::variant<Request, QString> rateRequest(const QStringList &arguments)
+{
+    if (arguments.size() < 2 || arguments.size() > 3)
+        return QStringLiteral("rate takes MATERIAL TEMPERATURE [PRESSURE]");
+    Request request;
+    request.command = Command::Rate;
+    request.material = arguments[0];
+    const std::optional<double> temperature = finiteNumber(arguments[1]);
+    if (!temperature)
+        return QStringLiteral("bad temperature '%1': give degrees Celsius (e.g. 300)").arg(arguments[1]);
+    request.temperature = *temperature;
+    if (arguments.size() == 3) {
+        const std::optional<double> mpa = finiteNumber(arguments[2]);
+        if (!mpa || *mpa < 0)
+            return QStringLiteral("bad pressure '%1': give MPa gauge, 0 or more (e.g. 2.0)").arg(arguments[2]);
+        request.pressureMpa = *mpa;
+    }
     return request;
 }
 
@@ -162,11 +204,22 @@ std::variant<Request, QString> parseRequest(const QStringList &arguments, const 
         return identifyRequest(rest, tolerance);
     if (tolerance)
         return QStringLiteral("--tolerance belongs to identify only");
+    if (command == QLatin1String("rate"))
+        return rateRequest(rest);
+    if (command == QLatin1String("materials")) {
+        if (rest.size() > 1)
+            return QStringLiteral("materials takes at most one TEXT");
+        Request request;
+        request.command = Command::Materials;
+        request.material = rest.value(0);
+        return request;
+    }
 
     const bool isList = command == QLatin1String("list");
     if (!isList && command != QLatin1String("show"))
-        return command.isEmpty() ? QStringLiteral("no command given (valid: list, show, identify; see --help)")
-                                 : QStringLiteral("unknown command '%1' (valid: list, show, identify)").arg(command);
+        return command.isEmpty()
+            ? QStringLiteral("no command given (valid: list, show, identify, rate, materials; see --help)")
+            : QStringLiteral("unknown command '%1' (valid: list, show, identify, rate, materials)").arg(command);
     if (isList ? rest.size() > 2 : rest.size() != 3)
         return isList ? QStringLiteral("list takes at most STANDARD and PRESSURE")
                       : QStringLiteral("show takes STANDARD PRESSURE DN");

@@ -1,0 +1,55 @@
+#include "standard_streams.h"
+
+#include "output_table.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vantelo::cli {
+
+bool writeAnswer(const QByteArray &bytes)
+{
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size());
+}
+
+bool answerWritten(QString *reason)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    *reason = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+    return false;
+}
+
+bool standardOutputOpen()
+{
+    return ::fcntl(STDOUT_FILENO, F_GETFD) != -1;
+}
+
+void writeMessage(const QString &message)
+{
+    const QByteArray line = "vantelo-query: " + escapedControls(message).toLocal8Bit() + '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+}
+
+QString openablePath(const QByteArray &argument)
+{
+    const QString text = QFile::decodeName(argument);
+    if (QFile::encodeName(text) == argument)
+        return text;
+#ifdef Q_OS_LINUX
+    // The descriptor stays open until the program ends.
+    const int descriptor = ::open(argument.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor >= 0)
+        return QStringLiteral("/proc/self/fd/%1").arg(descriptor);
+#endif
+    return text;
+}
+
+} // namespace vantelo::cli
