@@ -44,8 +44,9 @@ QString openablePath(const QByteArray &argument)
     if (QFile::encodeName(text) == argument)
         return text;
 #ifdef Q_OS_LINUX
-    // The descriptor stays open until the program ends.
-    const int descriptor = ::open(argument.constData(), O_RDONLY | O_CLOEXEC);
+    // The descriptor stays open until the program ends, and is inherited by
+    // the Access import helper, which opens the same name.
+    const int descriptor = ::open(argument.constData(), O_RDONLY);
     if (descriptor >= 0)
         return QStringLiteral("/proc/self/fd/%1").arg(descriptor);
 #endif

@@ -22,7 +22,7 @@ void writeMessage(const QString &message);
 
 // The path to open for --data given as the argument's bytes: the text itself
 // when it is UTF-8, else a name of the same file that survives the
-// conversion to text (the file is kept open for that, as descriptor).
+// conversion to text (the file is kept open for that, by a descriptor).
 QString openablePath(const QByteArray &argument);
 
 } // namespace vantelo::cli

@@ -178,6 +178,9 @@ void QueryCommandTest::badUsageNamesTheArgument_data()
     QTest::newRow("Access file without flange tables")
         << QStringList{"identify", "D=340", "--data", qEnvironmentVariable("VANTELO_FIXTURES_DIR") + "/nwind-jet3.mdb"}
         << "no readable flange table";
+    QTest::newRow("rate: a data file without ratings")
+        << QStringList{"rate", "A105", "100", "--data", qEnvironmentVariable("VANTELO_FIXTURES_DIR") + "/nwind-jet3.mdb"}
+        << "no pressure-temperature ratings";
 }
 
 void QueryCommandTest::badUsageNamesTheArgument()
