@@ -20,24 +20,16 @@ using namespace vantelo;
 
 namespace {
 
-const char Description[] =
-    "Looks up the standard dimensions of HG steel pipe flanges in the data file.\n\n"
-    "Commands:\n"
-    "  list                         the standards\n"
-    "  list STANDARD                its pressures (American: classes with their MPa)\n"
-    "  list STANDARD PRESSURE       the DNs at that pressure\n"
-    "  show STANDARD PRESSURE DN    the row, one dimension per line\n"
-    "  identify D=MM K=MM n=N L=MM  the flanges whose connection fits (any of them, at\n"
-    "                               least one); s=MM or o=MM give K as the centre distance\n"
-    "                               of two adjacent or two opposite holes (with n=)\n"
-    "  rate MATERIAL TEMPERATURE [PRESSURE]\n"
-    "                               the rating of each class at TEMPERATURE (°C); with\n"
-    "                               PRESSURE (MPa, gauge) the lowest class that holds first\n"
-    "  materials [TEXT]             the rated materials (grade or group contains TEXT)\n\n"
-    "STANDARD is e.g. HG20593 or 20593; an American PRESSURE is e.g. 300#, 300 or 5.0.\n"
-    "MATERIAL is an ASTM grade (e.g. A105, \"A216 Gr. WCB\") or a material group (e.g. 1.1).\n"
-    "Exit status: 0 found, 1 nothing found (rate: no class holds), 2 bad usage,\n"
-    "unreadable data file or an answer that could not be written.";
+QString description()
+{
+    return QStringLiteral("Looks up the standard dimensions of HG steel pipe flanges in the data file.\n\n")
+        + cli::commandsHelp()
+        + QStringLiteral(
+               "\nSTANDARD is e.g. HG20593 or 20593; an American PRESSURE is e.g. 300#, 300 or 5.0.\n"
+               "MATERIAL is an ASTM grade (e.g. A105, \"A216 Gr. WCB\") or a material group (e.g. 1.1).\n"
+               "Exit status: 0 found, 1 nothing found (rate: no class holds), 2 bad usage,\n"
+               "unreadable data file or an answer that could not be written.");
+}
 
 int fail(const QString &message)
 {
@@ -83,7 +75,6 @@ int main(int argc, char *argv[])
     if (!cli::standardOutputOpen())
         return fail(QStringLiteral("cannot write the answer: standard output is closed"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption format({QStringLiteral("f"), QStringLiteral("format")},
@@ -98,7 +89,7 @@ int main(int argc, char *argv[])
                                        QStringLiteral("MM"));
     parser.addOptions({format, dataFile, tolerance});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("list, show, identify, rate or materials."),
+                                 QStringLiteral("one of: %1.").arg(cli::commandNames()),
                                  QStringLiteral("command [arguments...]"));
 
     // A negative number ("-29 °C") is an argument, not a bundle of options:
@@ -122,8 +113,10 @@ int main(int argc, char *argv[])
     };
     if (!parser.parse(arguments))
         return fail(parser.errorText());
-    if (parser.isSet(help))
+    if (parser.isSet(help)) {
+        parser.setApplicationDescription(description());
         return printHelp(parser, argc, argv);
+    }
     if (parser.isSet(version))
         return answered(QByteArray("vantelo-query ") + kVersion + '\n', cli::Found);
     const std::optional<cli::Format> outputFormat = cli::formatNamed(parser.value(format));

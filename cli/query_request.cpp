@@ -171,8 +171,6 @@ std::variant<Request, QString> identifyRequest(const QStringList &measurements, 
 
 std::variant<Request, QString> rateRequest(const QStringList &arguments)
 {
-    if (arguments.size() < 2 || arguments.size() > 3)
-        return QStringLiteral("rate takes MATERIAL TEMPERATURE [PRESSURE]");
     Request request;
     request.command = Command::Rate;
     request.material = arguments[0];
@@ -189,53 +187,29 @@ std::variant<Request, QString> rateRequest(const QStringList &arguments)
     return request;
 }
 
-} // namespace
-
-bool Request::needsData() const
+std::variant<Request, QString> materialsRequest(const QStringList &arguments)
 {
-    return command != Command::ListStandards && command != Command::ListPressures;
+    Request request;
+    request.command = Command::Materials;
+    request.material = arguments.value(0);
+    return request;
 }
 
-std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance)
+// list and show name a standard, a pressure and a DN, as far as they go.
+std::variant<Request, QString> flangeRequest(const QStringList &arguments, bool isList)
 {
-    const QString command = arguments.value(0);
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("identify"))
-        return identifyRequest(rest, tolerance);
-    if (tolerance)
-        return QStringLiteral("--tolerance belongs to identify only");
-    if (command == QLatin1String("rate"))
-        return rateRequest(rest);
-    if (command == QLatin1String("materials")) {
-        if (rest.size() > 1)
-            return QStringLiteral("materials takes at most one TEXT");
-        Request request;
-        request.command = Command::Materials;
-        request.material = rest.value(0);
-        return request;
-    }
-
-    const bool isList = command == QLatin1String("list");
-    if (!isList && command != QLatin1String("show"))
-        return command.isEmpty()
-            ? QStringLiteral("no command given (valid: list, show, identify, rate, materials; see --help)")
-            : QStringLiteral("unknown command '%1' (valid: list, show, identify, rate, materials)").arg(command);
-    if (isList ? rest.size() > 2 : rest.size() != 3)
-        return isList ? QStringLiteral("list takes at most STANDARD and PRESSURE")
-                      : QStringLiteral("show takes STANDARD PRESSURE DN");
-
     Request request;
     request.command = isList ? Command::ListStandards : Command::Show;
-    if (rest.isEmpty())
+    if (arguments.isEmpty())
         return request;
-    const Parsed<const FlangeStandard *> standard = standardNamed(rest[0]);
+    const Parsed<const FlangeStandard *> standard = standardNamed(arguments[0]);
     if (const UsageError *error = std::get_if<UsageError>(&standard))
         return error->message;
     request.standard = std::get<const FlangeStandard *>(standard);
     request.command = isList ? Command::ListPressures : Command::Show;
-    if (rest.size() == 1)
+    if (arguments.size() == 1)
         return request;
-    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, rest[1]);
+    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, arguments[1]);
     if (const UsageError *error = std::get_if<UsageError>(&pressure))
         return error->message;
     request.pressure = std::get<PressureEntry>(pressure);
@@ -243,11 +217,99 @@ std::variant<Request, QString> parseRequest(const QStringList &arguments, const 
         request.command = Command::ListDiameters;
         return request;
     }
-    const Parsed<QString> diameter = diameterNamed(rest[2]);
+    const Parsed<QString> diameter = diameterNamed(arguments[2]);
     if (const UsageError *error = std::get_if<UsageError>(&diameter))
         return error->message;
     request.diameter = std::get<QString>(diameter);
     return request;
+}
+
+// One command: its arguments, what it answers (for the help) and how its
+// arguments are read once their number is right.
+struct CommandSpec
+{
+    const char *name;
+    const char *arguments;
+    const char *summary;
+    int fewest;
+    int most; // -1: any number
+    std::variant<Request, QString> (*parse)(const QStringList &arguments, const std::optional<QString> &tolerance);
+};
+
+const CommandSpec Commands[] = {
+    {"list", "[STANDARD [PRESSURE]]",
+     "the standards; a standard's pressures (American: classes with their MPa); the DNs at a pressure", 0, 2,
+     [](const QStringList &a, const std::optional<QString> &) { return flangeRequest(a, true); }},
+    {"show", "STANDARD PRESSURE DN", "the row, one dimension per line, with the bolt thread", 3, 3,
+     [](const QStringList &a, const std::optional<QString> &) { return flangeRequest(a, false); }},
+    {"identify", "D=MM K=MM n=N L=MM",
+     "the flanges whose connection fits (any of them, at least one); s=MM or o=MM give K as the centre "
+     "distance of two adjacent or two opposite holes (with n=)",
+     0, -1, identifyRequest},
+    {"rate", "MATERIAL TEMPERATURE [PRESSURE]",
+     "the rating of each class at TEMPERATURE (°C); with PRESSURE (MPa, gauge) the lowest class that holds first",
+     2, 3, [](const QStringList &a, const std::optional<QString> &) { return rateRequest(a); }},
+    {"materials", "[TEXT]", "the rated materials whose grade contains TEXT, or those of the group TEXT", 0, 1,
+     [](const QStringList &a, const std::optional<QString> &) { return materialsRequest(a); }},
+};
+
+// Words of text on lines of at most width columns, each after indent blanks.
+QString wrapped(const QString &text, qsizetype indent, qsizetype width)
+{
+    QString out, line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+}
+
+} // namespace
+
+bool Request::needsData() const
+{
+    return command != Command::ListStandards && command != Command::ListPressures;
+}
+
+QString commandNames()
+{
+    QStringList names;
+    for (const CommandSpec &command : Commands)
+        names << QLatin1String(command.name);
+    return names.join(QStringLiteral(", "));
+}
+
+QString commandsHelp()
+{
+    constexpr qsizetype SummaryColumn = 31;
+    QString help = QStringLiteral("Commands:\n");
+    for (const CommandSpec &command : Commands) {
+        const QString usage = QStringLiteral("  %1 %2").arg(QLatin1String(command.name), QLatin1String(command.arguments));
+        const QString summary = wrapped(QString::fromUtf8(command.summary), SummaryColumn, 80);
+        help += usage.size() + 1 < SummaryColumn ? usage.leftJustified(SummaryColumn) + summary.mid(SummaryColumn)
+                                                 : usage + QLatin1Char('\n') + summary;
+    }
+    return help;
+}
+
+std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance)
+{
+    const QString name = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    for (const CommandSpec &command : Commands) {
+        if (name != QLatin1String(command.name))
+            continue;
+        if (tolerance && command.parse != identifyRequest)
+            return QStringLiteral("--tolerance belongs to identify only");
+        if (rest.size() < command.fewest || (command.most >= 0 && rest.size() > command.most))
+            return QStringLiteral("%1 takes %2").arg(name, QLatin1String(command.arguments));
+        return command.parse(rest, tolerance);
+    }
+    return name.isEmpty() ? QStringLiteral("no command given (valid: %1; see --help)").arg(commandNames())
+                          : QStringLiteral("unknown command '%1' (valid: %2)").arg(name, commandNames());
 }
 
 } // namespace vantelo::cli

@@ -29,6 +29,11 @@ struct Request
     bool needsData() const;
 };
 
+// The commands, their arguments and what each answers, for the help text;
+// their names alone, separated by commas.
+QString commandsHelp();
+QString commandNames();
+
 // The request the positional arguments (and --tolerance) make, or a one-line
 // reason naming the bad argument and what would have been valid.
 std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance);
