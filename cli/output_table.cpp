@@ -17,6 +17,11 @@ QString cellText(const Cell &cell)
     return cell.text;
 }
 
+bool isControl(char16_t ch)
+{
+    return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+}
+
 // East Asian wide characters take two columns of a terminal.
 bool isWide(char16_t ch)
 {
@@ -42,23 +47,30 @@ QByteArray asText(const OutputTable &table)
 {
     QList<int> widths;
     for (const QString &header : table.headers)
-        widths << displayWidth(header);
+        widths << displayWidth(escapedControls(header));
     for (const auto &row : table.rows)
         for (qsizetype i = 0; i < row.size() && i < widths.size(); ++i)
-            widths[i] = std::max(widths[i], displayWidth(cellText(row[i])));
+            widths[i] = std::max(widths[i], displayWidth(escapedControls(cellText(row[i]))));
 
+    // Only the padding is left out at the end of a line: a value's own
+    // blanks stay.
     const auto line = [&](const QStringList &cells, const QList<bool> &right) {
         QStringList parts;
-        for (qsizetype i = 0; i < cells.size(); ++i)
-            parts << padded(cells[i], widths.value(i), right.value(i));
-        return parts.join(QStringLiteral("  ")).trimmed() + QLatin1Char('\n');
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const bool last = i + 1 == cells.size();
+            parts << (last && !right.value(i) ? cells[i] : padded(cells[i], widths.value(i), right.value(i)));
+        }
+        return parts.join(QStringLiteral("  ")) + QLatin1Char('\n');
     };
-    QString text = table.record ? QString() : line(table.headers, {});
+    QStringList headers;
+    for (const QString &header : table.headers)
+        headers << escapedControls(header);
+    QString text = table.record ? QString() : line(headers, {});
     for (const auto &row : table.rows) {
         QStringList cells;
         QList<bool> right;
         for (const Cell &cell : row) {
-            cells << cellText(cell);
+            cells << escapedControls(cellText(cell));
             right << cell.json.isDouble();
         }
         text += line(cells, right);
@@ -114,10 +126,32 @@ QByteArray asJson(const OutputTable &table)
 
 } // namespace
 
+QString escapedControls(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (!isControl(code))
+            escaped += ch;
+        else if (code == u'\n')
+            escaped += QLatin1String("\\n");
+        else if (code == u'\r')
+            escaped += QLatin1String("\\r");
+        else if (code == u'\t')
+            escaped += QLatin1String("\\t");
+        else
+            escaped += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+    }
+    return escaped;
+}
+
 QString Cell::textOf(const QJsonValue &value)
 {
     if (value.isDouble())
         return data::generalNumberText(value.toDouble());
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
     if (value.isArray())
         return value.toVariant().toStringList().join(QLatin1Char(' '));
     return value.toString();

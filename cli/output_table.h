@@ -15,8 +15,8 @@ enum class Format { Text, Csv, Json };
 
 std::optional<Format> formatNamed(const QString &name);
 
-// One cell of an answer: a number, a text, null (unknown) or an array of
-// texts, and the text it shows as text or CSV (a number in its general form
+// One cell of an answer: a number, a text, yes/no, null (unknown) or an
+// array of texts, and the text it shows as text or CSV (a number in its general form
 // unless the cell was given its text, such as a pressure's "2.0").
 struct Cell
 {
@@ -43,7 +43,12 @@ struct OutputTable
     bool record = false;
 };
 
-// The table aligned for a terminal, as CSV, or as JSON (an array of objects,
+// The text with every C0 and C1 control (and DEL) written as an escape
+// ("\\n", "\\t", "\\x1b"), so that a value can neither drive a terminal nor
+// break a line.
+QString escapedControls(const QString &text);
+
+// The table aligned for a terminal (controls escaped), as CSV, or as JSON (an array of objects,
 // or one object for a record). Numbers keep their general form; unknown is
 // empty text, or null in JSON.
 QByteArray render(const OutputTable &table, Format format);

@@ -1,5 +1,8 @@
 #include "query_commands.h"
 
+#include "rating_commands.h"
+
+#include "lookup/bolt_thread.h"
 #include "lookup/diameter_list.h"
 #include "lookup/statements.h"
 
@@ -90,26 +93,43 @@ Answer listDiameters(const Request &request, const data::Connection &connection)
     return answer;
 }
 
+const QString BoltsHeader = QString::fromUtf8(lookup::BoltThreadColumn);
+
 Answer show(const Request &request, const data::Connection &connection)
 {
+    // A DN no page could ask for (1E+20, 1E-05) is one the table does not hold.
     const std::optional<QString> statement =
         lookup::dimensionStatement(*request.standard, request.pressure.stored, request.diameter);
     QString error;
     const std::optional<data::ResultSet> row =
         statement ? connection.execute(*statement, &error, 1) : std::nullopt;
-    if (!row)
+    if (statement && !row)
         return unreadable(*request.standard, error);
     Answer answer;
     answer.table.headers = {QStringLiteral("column"), QStringLiteral("value")};
     answer.table.record = true;
-    if (row->atEnd()) {
+    if (!row || row->atEnd()) {
         answer.status = NothingFound;
         answer.notes << QStringLiteral("%1 holds no row for %2 DN %3")
                             .arg(lookup::standardName(*request.standard), request.pressure.listed, request.diameter);
         return answer;
     }
-    for (const QString &column : row->columns())
-        answer.table.rows.append({column, cell(row->field(column).value_or(data::FieldValue()))});
+    const std::optional<lookup::BoltThread> bolts =
+        lookup::boltThread(connection, *request.standard->record, request.pressure.stored, request.diameter);
+    const std::vector<QString> columns = row->columns();
+    // The thread goes right after n or L, whichever the table gives last
+    // (at the end when it gives neither).
+    std::size_t boltsAfter = columns.size() - 1;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == QString::fromUtf8(data::BoltCountColumn)
+            || columns[i] == QString::fromUtf8(data::BoltHoleColumn))
+            boltsAfter = i;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        answer.table.rows.append({columns[i], cell(row->field(columns[i]).value_or(data::FieldValue()))});
+        if (bolts && i == boltsAfter)
+            answer.table.rows.append({BoltsHeader, bolts->thread});
+    }
     return answer;
 }
 
@@ -123,17 +143,31 @@ Answer identify(const Request &request, const data::Connection &connection)
                             QStringLiteral("MPa"),       QStringLiteral("DN"),     QStringLiteral("D"),
                             QStringLiteral("K"),         QStringLiteral("n"),      QStringLiteral("L"),
                             QStringLiteral("dD"),        QStringLiteral("dK"),     QStringLiteral("dL")};
+    bool anyBolts = false;
     for (const lookup::IdentifiedFlange &flange : found.flanges) {
         QJsonArray standards;
         for (const FlangeStandard *standard : flange.standards)
             standards.append(lookup::standardName(*standard));
+        const std::optional<lookup::BoltThread> bolts =
+            lookup::boltThread(connection, *flange.standards.front()->record, flange.storedPressure,
+                               data::generalNumberText(flange.diameter));
+        anyBolts = anyBolts || bolts;
         answer.table.rows.append({standards, systemOf(*flange.standards.front()), flange.pressure,
                                   numberText(flange.storedPressure), flange.diameter, cell(flange.outsideDiameter),
                                   cell(flange.boltCircle),
                                   flange.boltCount ? QJsonValue(*flange.boltCount) : QJsonValue(QJsonValue::Null),
-                                  cell(flange.boltHole), cell(flange.outsideDeviation),
-                                  cell(flange.boltCircleDeviation), cell(flange.boltHoleDeviation)});
+                                  cell(flange.boltHole),
+                                  bolts ? QJsonValue(bolts->thread) : QJsonValue(QJsonValue::Null),
+                                  cell(flange.outsideDeviation), cell(flange.boltCircleDeviation),
+                                  cell(flange.boltHoleDeviation)});
     }
+    // A data file without bolts answers as it always has.
+    const qsizetype boltsColumn = 9;
+    if (anyBolts)
+        answer.table.headers.insert(boltsColumn, BoltsHeader);
+    else
+        for (QList<Cell> &row : answer.table.rows)
+            row.removeAt(boltsColumn);
     if (answer.table.rows.isEmpty())
         answer.status = NothingFound;
     if (found.unreadTables.size() == qsizetype(lookup::flangeStandards().size())) {
@@ -156,6 +190,10 @@ Answer run(const Request &request, const data::Connection &connection)
         return listDiameters(request, connection);
     case Request::Command::Show:
         return show(request, connection);
+    case Request::Command::Rate:
+        return rate(request, connection);
+    case Request::Command::Materials:
+        return materials(request, connection);
     case Request::Command::Identify:
         break;
     }

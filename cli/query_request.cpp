@@ -107,7 +107,23 @@ std::optional<QString> setMeasurement(lookup::Measurements &m, const QString &ar
     return std::nullopt;
 }
 
-std::optional<QString> problemText(lookup::MeasurementProblem problem)
+// The message names the argument at fault: the distance or the tolerance
+// whose worked-out value is too large to compare.
+QString tooLargeText(const QStringList &measurements, const std::optional<QString> &tolerance,
+                     const lookup::Measurements &measured)
+{
+    const std::optional<double> boltCircle = lookup::boltCircleOf(measured);
+    if (boltCircle && !std::isfinite(*boltCircle)) {
+        for (const QString &argument : measurements) {
+            const QString key = argument.left(argument.indexOf(QLatin1Char('='))).trimmed().toLower();
+            if (key == QLatin1String("s") || key == QLatin1String("o"))
+                return QStringLiteral("bad measurement '%1': the bolt circle it gives is too large").arg(argument);
+        }
+    }
+    return QStringLiteral("bad --tolerance '%1': too large").arg(tolerance.value_or(QString()));
+}
+
+QString problemText(lookup::MeasurementProblem problem)
 {
     using P = lookup::MeasurementProblem;
     switch (problem) {
@@ -118,10 +134,13 @@ std::optional<QString> problemText(lookup::MeasurementProblem problem)
         return QStringLiteral("identify: give only one of K=, s= and o=");
     case P::DistanceNeedsCount:
         return QStringLiteral("identify: s= and o= need the hole count n=");
+    case P::DistanceNeedsTwoHoles:
+        return QStringLiteral("identify: s= (adjacent holes) needs a hole count n= of 2 or more");
     case P::OppositeNeedsEvenCount:
         return QStringLiteral("identify: o= (opposite holes) needs an even hole count n=");
     case P::NotPositive:
     case P::NegativeTolerance:
+    case P::TooLarge:
         break;
     }
     return QStringLiteral("identify: measurements and tolerance must be positive numbers");
@@ -142,9 +161,110 @@ std::variant<Request, QString> identifyRequest(const QStringList &measurements, 
         request.measured.lengthTolerance = *mm;
         request.measured.holeTolerance = *mm;
     }
-    if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured))
-        return *problemText(*problem);
+    if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured)) {
+        if (*problem == lookup::MeasurementProblem::TooLarge)
+            return tooLargeText(measurements, tolerance, request.measured);
+        return problemText(*problem);
+    }
     return request;
+}
+
+std::variant<Request, QString> rateRequest(const QStringList &arguments)
+{
+    Request request;
+    request.command = Command::Rate;
+    request.material = arguments[0];
+    const std::optional<double> temperature = finiteNumber(arguments[1]);
+    if (!temperature)
+        return QStringLiteral("bad temperature '%1': give degrees Celsius (e.g. 300)").arg(arguments[1]);
+    request.temperature = *temperature;
+    if (arguments.size() == 3) {
+        const std::optional<double> mpa = finiteNumber(arguments[2]);
+        if (!mpa || *mpa < 0)
+            return QStringLiteral("bad pressure '%1': give MPa gauge, 0 or more (e.g. 2.0)").arg(arguments[2]);
+        request.pressureMpa = *mpa;
+    }
+    return request;
+}
+
+std::variant<Request, QString> materialsRequest(const QStringList &arguments)
+{
+    Request request;
+    request.command = Command::Materials;
+    request.material = arguments.value(0);
+    return request;
+}
+
+// list and show name a standard, a pressure and a DN, as far as they go.
+std::variant<Request, QString> flangeRequest(const QStringList &arguments, bool isList)
+{
+    Request request;
+    request.command = isList ? Command::ListStandards : Command::Show;
+    if (arguments.isEmpty())
+        return request;
+    const Parsed<const FlangeStandard *> standard = standardNamed(arguments[0]);
+    if (const UsageError *error = std::get_if<UsageError>(&standard))
+        return error->message;
+    request.standard = std::get<const FlangeStandard *>(standard);
+    request.command = isList ? Command::ListPressures : Command::Show;
+    if (arguments.size() == 1)
+        return request;
+    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, arguments[1]);
+    if (const UsageError *error = std::get_if<UsageError>(&pressure))
+        return error->message;
+    request.pressure = std::get<PressureEntry>(pressure);
+    if (isList) {
+        request.command = Command::ListDiameters;
+        return request;
+    }
+    const Parsed<QString> diameter = diameterNamed(arguments[2]);
+    if (const UsageError *error = std::get_if<UsageError>(&diameter))
+        return error->message;
+    request.diameter = std::get<QString>(diameter);
+    return request;
+}
+
+// One command: its arguments, what it answers (for the help) and how its
+// arguments are read once their number is right.
+struct CommandSpec
+{
+    const char *name;
+    const char *arguments;
+    const char *summary;
+    int fewest;
+    int most; // -1: any number
+    std::variant<Request, QString> (*parse)(const QStringList &arguments, const std::optional<QString> &tolerance);
+};
+
+const CommandSpec Commands[] = {
+    {"list", "[STANDARD [PRESSURE]]",
+     "the standards; a standard's pressures (American: classes with their MPa); the DNs at a pressure", 0, 2,
+     [](const QStringList &a, const std::optional<QString> &) { return flangeRequest(a, true); }},
+    {"show", "STANDARD PRESSURE DN", "the row, one dimension per line, with the bolt thread", 3, 3,
+     [](const QStringList &a, const std::optional<QString> &) { return flangeRequest(a, false); }},
+    {"identify", "D=MM K=MM n=N L=MM",
+     "the flanges whose connection fits (any of them, at least one); s=MM or o=MM give K as the centre "
+     "distance of two adjacent or two opposite holes (with n=)",
+     0, -1, identifyRequest},
+    {"rate", "MATERIAL TEMPERATURE [PRESSURE]",
+     "the rating of each class at TEMPERATURE (°C); with PRESSURE (MPa, gauge) the lowest class that holds first",
+     2, 3, [](const QStringList &a, const std::optional<QString> &) { return rateRequest(a); }},
+    {"materials", "[TEXT]", "the rated materials whose grade contains TEXT, or those of the group TEXT", 0, 1,
+     [](const QStringList &a, const std::optional<QString> &) { return materialsRequest(a); }},
+};
+
+// Words of text on lines of at most width columns, each after indent blanks.
+QString wrapped(const QString &text, qsizetype indent, qsizetype width)
+{
+    QString out, line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
 }
 
 } // namespace
@@ -154,47 +274,42 @@ bool Request::needsData() const
     return command != Command::ListStandards && command != Command::ListPressures;
 }
 
+QString commandNames()
+{
+    QStringList names;
+    for (const CommandSpec &command : Commands)
+        names << QLatin1String(command.name);
+    return names.join(QStringLiteral(", "));
+}
+
+QString commandsHelp()
+{
+    constexpr qsizetype SummaryColumn = 31;
+    QString help = QStringLiteral("Commands:\n");
+    for (const CommandSpec &command : Commands) {
+        const QString usage = QStringLiteral("  %1 %2").arg(QLatin1String(command.name), QLatin1String(command.arguments));
+        const QString summary = wrapped(QString::fromUtf8(command.summary), SummaryColumn, 80);
+        help += usage.size() + 1 < SummaryColumn ? usage.leftJustified(SummaryColumn) + summary.mid(SummaryColumn)
+                                                 : usage + QLatin1Char('\n') + summary;
+    }
+    return help;
+}
+
 std::variant<Request, QString> parseRequest(const QStringList &arguments, const std::optional<QString> &tolerance)
 {
-    const QString command = arguments.value(0);
+    const QString name = arguments.value(0);
     const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("identify"))
-        return identifyRequest(rest, tolerance);
-    if (tolerance)
-        return QStringLiteral("--tolerance belongs to identify only");
-
-    const bool isList = command == QLatin1String("list");
-    if (!isList && command != QLatin1String("show"))
-        return command.isEmpty() ? QStringLiteral("no command given (valid: list, show, identify; see --help)")
-                                 : QStringLiteral("unknown command '%1' (valid: list, show, identify)").arg(command);
-    if (isList ? rest.size() > 2 : rest.size() != 3)
-        return isList ? QStringLiteral("list takes at most STANDARD and PRESSURE")
-                      : QStringLiteral("show takes STANDARD PRESSURE DN");
-
-    Request request;
-    request.command = isList ? Command::ListStandards : Command::Show;
-    if (rest.isEmpty())
-        return request;
-    const Parsed<const FlangeStandard *> standard = standardNamed(rest[0]);
-    if (const UsageError *error = std::get_if<UsageError>(&standard))
-        return error->message;
-    request.standard = std::get<const FlangeStandard *>(standard);
-    request.command = isList ? Command::ListPressures : Command::Show;
-    if (rest.size() == 1)
-        return request;
-    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, rest[1]);
-    if (const UsageError *error = std::get_if<UsageError>(&pressure))
-        return error->message;
-    request.pressure = std::get<PressureEntry>(pressure);
-    if (isList) {
-        request.command = Command::ListDiameters;
-        return request;
+    for (const CommandSpec &command : Commands) {
+        if (name != QLatin1String(command.name))
+            continue;
+        if (tolerance && command.parse != identifyRequest)
+            return QStringLiteral("--tolerance belongs to identify only");
+        if (rest.size() < command.fewest || (command.most >= 0 && rest.size() > command.most))
+            return QStringLiteral("%1 takes %2").arg(name, QLatin1String(command.arguments));
+        return command.parse(rest, tolerance);
     }
-    const Parsed<QString> diameter = diameterNamed(rest[2]);
-    if (const UsageError *error = std::get_if<UsageError>(&diameter))
-        return error->message;
-    request.diameter = std::get<QString>(diameter);
-    return request;
+    return name.isEmpty() ? QStringLiteral("no command given (valid: %1; see --help)").arg(commandNames())
+                          : QStringLiteral("unknown command '%1' (valid: %2)").arg(name, commandNames());
 }
 
 } // namespace vantelo::cli

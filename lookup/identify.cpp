@@ -137,6 +137,16 @@ std::optional<MeasurementProblem> measurementProblem(const Measurements &m)
         return MeasurementProblem::DistanceNeedsCount;
     if (m.oppositeHoleDistance && *m.boltCount % 2 != 0)
         return MeasurementProblem::OppositeNeedsEvenCount;
+    if (m.adjacentHoleDistance && *m.boltCount < 2)
+        return MeasurementProblem::DistanceNeedsTwoHoles;
+    // Every compared range must stay a finite number, or nothing could be
+    // compared and the tables would seem unreadable.
+    for (const auto &[length, tolerance] : {std::pair(m.outsideDiameter, m.lengthTolerance),
+                                            std::pair(boltCircleOf(m), m.lengthTolerance),
+                                            std::pair(m.boltHole, m.holeTolerance)}) {
+        if (length && !std::isfinite(*length + tolerance))
+            return MeasurementProblem::TooLarge;
+    }
     return std::nullopt;
 }
 

@@ -33,7 +33,9 @@ enum class MeasurementProblem {
     NegativeTolerance,
     BoltCircleTwice,        // K and a hole distance, or both distances
     DistanceNeedsCount,     // a hole distance without n
+    DistanceNeedsTwoHoles,  // adjacent holes on n = 1
     OppositeNeedsEvenCount, // opposite holes on an odd n
+    TooLarge,               // K worked out from a distance, or a length with its tolerance, overflows
 };
 
 // Why the measurements cannot be compared, or std::nullopt when they can.

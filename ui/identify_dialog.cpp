@@ -66,6 +66,10 @@ QString problemText(lookup::MeasurementProblem problem)
         return QStringLiteral("孔距需配合螺栓孔数量n");
     case P::OppositeNeedsEvenCount:
         return QStringLiteral("相对两孔需偶数个螺栓孔");
+    case P::DistanceNeedsTwoHoles:
+        return QStringLiteral("相邻两孔距需至少2个螺栓孔");
+    case P::TooLarge:
+        return QStringLiteral("尺寸过大，无法比较");
     case P::BoltCircleTwice:
     case P::NotPositive:
     case P::NegativeTolerance:

@@ -193,6 +193,14 @@ void IdentifyTest::unusableMeasurementsFitNothing()
     QCOMPARE(lookup::measurementProblem(Measurements()), P::NothingMeasured);
     QCOMPARE(lookup::measurementProblem(pn16dn200(-340)), P::NotPositive);
     QCOMPARE(lookup::measurementProblem(pn16dn200(std::nan(""))), P::NotPositive);
+
+    Measurements oneHole;
+    oneHole.boltCount = 1;
+    oneHole.adjacentHoleDistance = 100;
+    QCOMPARE(lookup::measurementProblem(oneHole), P::DistanceNeedsTwoHoles);
+    oneHole.boltCount = 1000;
+    oneHole.adjacentHoleDistance = 1e308; // K would overflow
+    QCOMPARE(lookup::measurementProblem(oneHole), P::TooLarge);
 }
 
 void IdentifyTest::missingTablesAreSkipped()
