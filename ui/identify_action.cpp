@@ -3,6 +3,7 @@
 #include "ui/identify_dialog.h"
 #include "ui/standard_page.h"
 #include "ui/tab_control.h"
+#include "ui/window_command.h"
 
 #include <QAction>
 #include <QScreen>
@@ -36,11 +37,8 @@ void placeBeside(QWidget &dialog, const QWidget &window)
 QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
                            const data::Connection &connection)
 {
-    auto *action = new QAction(QStringLiteral("按实测尺寸识别…"), &window);
-    action->setObjectName(QStringLiteral("identifyAction"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    action->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(action);
+    QAction *action = addWindowCommand(window, "identifyAction", QStringLiteral("按实测尺寸识别…"),
+                                       QKeySequence(Qt::CTRL | Qt::Key_F));
     QObject::connect(action, &QAction::triggered, &window, [&window, pages, &connection] {
         auto *dialog = window.findChild<IdentifyDialog *>();
         const bool first = dialog == nullptr;

@@ -3,6 +3,7 @@
 #include "ui/rating_dialog.h"
 #include "ui/standard_page.h"
 #include "ui/tab_control.h"
+#include "ui/window_command.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,11 +32,8 @@ StandardPage *pageInFront(QWidget &window, const std::vector<StandardPage *> &pa
 
 QAction *addRatingAction(QWidget &window, std::vector<StandardPage *> pages, const data::Connection &connection)
 {
-    auto *action = new QAction(QStringLiteral("按设计条件选型…"), &window);
-    action->setObjectName(QStringLiteral("ratingAction"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    action->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(action);
+    QAction *action = addWindowCommand(window, "ratingAction", QStringLiteral("按设计条件选型…"),
+                                       QKeySequence(Qt::CTRL | Qt::Key_R));
     QObject::connect(action, &QAction::triggered, &window, [&window, pages, &connection] {
         auto *dialog = window.findChild<RatingDialog *>();
         if (dialog == nullptr) {

@@ -53,6 +53,17 @@ QByteArray plHeaderWith(int column, const QByteArray &name)
     return fields.join(',');
 }
 
+// Builds the sources; true when the build wrote no data file. errors gets
+// the builder's messages.
+bool buildIsRefused(const SourceFixture &sources, QStringList &errors)
+{
+    const QString output = sources.path(QStringLiteral("out/FLDATA.mdb"));
+    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
+    for (const std::string &error : outcome.errors)
+        errors << QString::fromStdString(error);
+    return !outcome.written && !QFile::exists(output);
+}
+
 } // namespace
 
 void TestFldataRejects::brokenSourceIsRefused_data()
@@ -127,14 +138,8 @@ void TestFldataRejects::brokenSourceIsRefused()
     SourceFixture sources;
     QVERIFY(sources.isValid());
     QVERIFY(sources.replaceLine(table, line, content));
-    const QString output = sources.path(QStringLiteral("out/FLDATA.mdb"));
-
-    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
     QStringList errors;
-    for (const std::string &error : outcome.errors)
-        errors << QString::fromStdString(error);
-    QVERIFY(!outcome.written);
-    QVERIFY(!QFile::exists(output));
+    QVERIFY(buildIsRefused(sources, errors));
     const bool named = std::any_of(errors.cbegin(), errors.cend(), [&](const QString &e) { return e.contains(expected); });
     QVERIFY2(named, qPrintable(errors.join(u'\n')));
 }
@@ -168,13 +173,8 @@ void TestFldataRejects::brokenRatingsAreRefused()
     const QString changed = QString(content).replace(QRegularExpression(pattern), replacement);
     QVERIFY(changed != content);
     QVERIFY(sources.write(file, changed.toUtf8()));
-    const QString output = sources.path(QStringLiteral("out/FLDATA.mdb"));
-
-    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
     QStringList errors;
-    for (const std::string &error : outcome.errors)
-        errors << QString::fromStdString(error);
-    QVERIFY(!outcome.written);
+    QVERIFY(buildIsRefused(sources, errors));
     QVERIFY2(errors.contains(expected), qPrintable(errors.join(u'\n')));
 }
 

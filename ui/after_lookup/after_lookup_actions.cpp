@@ -8,6 +8,7 @@
 #include "ui/standard_page.h"
 #include "ui/tab_control.h"
 #include "ui/unreadable_data_file.h"
+#include "ui/window_command.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,11 +68,7 @@ AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const 
 
 QAction *AfterLookupActions::addAction(const char *name, const QString &text, const QKeySequence &key)
 {
-    auto *action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    m_window.addAction(action);
-    return action;
+    return addWindowCommand(m_window, name, text, key, this);
 }
 
 PageAfterLookup *AfterLookupActions::currentPage() const

@@ -2,6 +2,7 @@
 
 #include "ui/help/about_dialog.h"
 #include "ui/help/user_guide_window.h"
+#include "ui/window_command.h"
 
 #include <QAction>
 #include <QWidget>
@@ -21,23 +22,14 @@ void showOnce(QWidget &owner, Make make)
     window->activateWindow();
 }
 
-QAction *addCommand(QWidget &window, const char *name, const QString &text, const QKeySequence &key)
-{
-    auto *action = new QAction(text, &window);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    window.addAction(action);
-    return action;
-}
-
 } // namespace
 
 void addHelpActions(QWidget &window, const data::Connection &connection)
 {
-    QAction *help = addCommand(window, "helpAction", QStringLiteral("使用说明"), QKeySequence::HelpContents);
+    QAction *help = addWindowCommand(window, "helpAction", QStringLiteral("使用说明"), QKeySequence::HelpContents);
     QObject::connect(help, &QAction::triggered, &window,
                      [&window] { showOnce<UserGuideWindow>(window, [&window] { return new UserGuideWindow(&window); }); });
-    QAction *about = addCommand(window, "aboutAction", QStringLiteral("关于 Vantelo…"), {});
+    QAction *about = addWindowCommand(window, "aboutAction", QStringLiteral("关于 Vantelo…"), {});
     QObject::connect(about, &QAction::triggered, &window, [&window, &connection] {
         showOnce<AboutDialog>(window, [&] { return new AboutDialog(connection, &window); });
     });
