@@ -7,7 +7,7 @@
 #include <set>
 #include <tuple>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -124,4 +124,4 @@ void checkBoltRows(const BoltSources &sources, const std::vector<SourceTable> &t
         checkAgainstTable(table, rows, errors);
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

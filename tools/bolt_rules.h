@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // Reads provenance_bolts.csv (system, PN, DN range, column, source,
 // cross-check, confidence): each line's sources must be in its system's
@@ -22,4 +22,4 @@ void readBoltProvenance(const CsvFile &file, const std::vector<SourceReference> 
 // names system, PN and DN.
 void checkBoltRows(const BoltSources &sources, const std::vector<SourceTable> &tables, std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

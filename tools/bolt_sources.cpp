@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <regex>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -137,4 +137,4 @@ std::optional<BoltSources> loadBoltSources(const std::filesystem::path &sourcesD
     return sources;
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

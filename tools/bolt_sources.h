@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // The data file's bolt table, named apart from the flange tables ("_HG" +
 // number), and the column that holds the thread.
@@ -60,4 +60,4 @@ std::optional<BoltSources> loadBoltSources(const std::filesystem::path &sourcesD
                                            const std::vector<SourceReference> &register_,
                                            std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -6,7 +6,7 @@
 #include <map>
 #include <tuple>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -172,4 +172,4 @@ void checkSharedDimensions(const std::vector<SourceTable> &tables, std::vector<s
     }
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // Checks that each row is a plausible flange: positive dimensions, K < D,
 // bore < K, bore < hub < K - L/2, pipe OD < K, pipe OD < the bore and the hub
@@ -18,4 +18,4 @@ void checkTableRules(const SourceTable &table, std::vector<std::string> &errors)
 // D, K, n, L of a pressure/diameter pair, and the pipe OD of a diameter.
 void checkSharedDimensions(const std::vector<SourceTable> &tables, std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -3,7 +3,7 @@
 #include <map>
 #include <sstream>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -74,4 +74,4 @@ std::string coverageReport(const std::vector<SourceTable> &tables, const Provena
     return out.str();
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

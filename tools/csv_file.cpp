@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -138,4 +138,4 @@ std::optional<std::vector<std::string>> quotedFields(const std::vector<std::stri
     return quoted ? std::nullopt : std::optional(std::move(fields));
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

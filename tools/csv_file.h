@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 struct CsvLine
 {
@@ -37,4 +37,4 @@ std::optional<CsvFile> parseCsvText(std::string text, const std::string &display
 // quoted field is not closed.
 std::optional<std::vector<std::string>> quotedFields(const std::vector<std::string> &commaSplit);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -7,7 +7,7 @@
 #include "data_file_writer.h"
 #include "provenance_ranges.h"
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 std::vector<SourceTable> loadCheckedSources(const std::filesystem::path &sourcesDir, std::vector<std::string> &errors)
 {
@@ -50,4 +50,4 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
     return outcome;
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

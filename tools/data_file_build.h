@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 struct BuildOutcome
 {
@@ -25,4 +25,4 @@ BuildOutcome buildDataFile(const std::filesystem::path &sourcesDir, const std::f
 // The reading and checking half of buildDataFile.
 std::vector<SourceTable> loadCheckedSources(const std::filesystem::path &sourcesDir, std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -6,7 +6,9 @@
 
 #include <variant>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
+
+using data::quotedIdentifier;
 
 namespace {
 
@@ -229,4 +231,4 @@ bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &pro
     return false;
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // Writes the tables, the bolt rows in table kBoltTable, the provenance of
 // their values in the tables "provenance" and "provenance_source", and the
@@ -22,4 +22,4 @@ bool writeDataFile(const std::vector<SourceTable> &tables, const Provenance &pro
                    const std::vector<BoltRow> &bolts, const RatingSources &ratings,
                    const std::filesystem::path &output, std::string &error);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        const auto outcome = vantelo::data::builder::buildDataFile(argv[1], argv[2]);
+        const auto outcome = vantelo::tools::buildDataFile(argv[1], argv[2]);
         for (const std::string &error : outcome.errors)
             std::cerr << "error: " << error << '\n';
         if (!outcome.written) {

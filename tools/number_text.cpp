@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::string shortestText(double value)
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

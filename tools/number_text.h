@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // A plain decimal as the sources write it: digits, optionally a point and
 // more digits; no sign, exponent, spaces or superfluous leading zero. Gives
@@ -18,4 +18,4 @@ std::optional<long long> parseWholeNumber(std::string_view text);
 // The shortest text that reads back as value (17.2 -> "17.2", 14 -> "14").
 std::string shortestText(double value);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -39,4 +39,4 @@ void checkCoverage(const std::vector<SourceTable> &tables, const std::vector<Pro
     }
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

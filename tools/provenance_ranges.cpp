@@ -8,7 +8,7 @@
 #include <regex>
 #include <set>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 std::string systemName(FlangeSystem system)
 {
@@ -172,4 +172,4 @@ std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir
     return reader.result();
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // The text that marks a recorded gap in place of a source.
 inline constexpr std::string_view kNoSource = "not found in any usable source";
@@ -59,4 +59,4 @@ std::vector<std::string> sourceIds(const std::string &expression);
 std::optional<Provenance> loadProvenance(const std::filesystem::path &sourcesDir,
                                          const std::vector<SourceTable> &tables, std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -91,4 +91,4 @@ void checkRatingRules(const RatingSources &sources, std::vector<std::string> &er
     }
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // The rules a rating table follows (see loadRatingSources); every break is
 // appended to errors, named by file and line or by group and class.
 void checkRatingRules(const RatingSources &sources, std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

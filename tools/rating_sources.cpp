@@ -8,7 +8,7 @@
 
 #include <set>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -118,4 +118,4 @@ std::optional<RatingSources> loadRatingSources(const std::filesystem::path &sour
     return sources;
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

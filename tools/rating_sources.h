@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // One cell of b165_ratings.csv: the maximum allowable working pressure of a
 // material group's flange of one class at one temperature, with where it
@@ -48,4 +48,4 @@ struct RatingSources
 std::optional<RatingSources> loadRatingSources(const std::filesystem::path &sourcesDir,
                                                std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

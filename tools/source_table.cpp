@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -162,4 +162,4 @@ std::optional<SourceTable> readSourceTable(const CsvFile &file, const TableLayou
     return SourceReader(file, layout, errors).read();
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

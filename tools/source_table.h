@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // One value of a source row. An empty source cell is absent: unknown, stored
 // as NULL, never as zero.
@@ -42,4 +42,4 @@ struct SourceTable
 std::optional<SourceTable> readSourceTable(const CsvFile &file, const TableLayout &layout,
                                            std::vector<std::string> &errors);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

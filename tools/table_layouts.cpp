@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 namespace {
 
@@ -123,4 +123,4 @@ const TableLayout *findTableLayout(std::string_view tableName)
     return nullptr;
 }
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vantelo::data::builder {
+namespace vantelo::tools {
 
 // The two flange systems. Tables of one system share the connection
 // dimensions D, K, n and L of a pressure/diameter pair.
@@ -78,4 +78,4 @@ inline constexpr std::string_view HeightH = "法兰高度H";
 std::span<const TableLayout> tableLayouts();
 const TableLayout *findTableLayout(std::string_view tableName);
 
-} // namespace vantelo::data::builder
+} // namespace vantelo::tools

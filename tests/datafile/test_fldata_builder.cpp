@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QTest>
 
-namespace builder = vantelo::data::builder;
+namespace tools = vantelo::tools;
 
 class TestFldataBuilder final : public QObject
 {
@@ -74,7 +74,7 @@ void TestFldataBuilder::harmlessVariantsAreAccepted()
     QVERIFY(sources.write(table, content));
 
     const QString output = sources.path(QStringLiteral("FLDATA.mdb"));
-    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
+    const tools::BuildOutcome outcome = tools::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
     QVERIFY2(outcome.written, outcome.errors.empty() ? "" : outcome.errors.front().c_str());
     QCOMPARE(valueAt(output, sql), expected);
 }
@@ -89,7 +89,7 @@ void TestFldataBuilder::reportCountsRowsAndEmptyCells()
     QVERIFY(lines.size() > 3);
     QVERIFY(sources.write(QStringLiteral("_HG20596"), lines[0] + '\n' + lines[1] + '\n' + lines[2] + '\n'));
 
-    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(),
+    const tools::BuildOutcome outcome = tools::buildDataFile(sources.dirPath().toStdString(),
                                                                  sources.path(QStringLiteral("FLDATA.mdb")).toStdString());
     QVERIFY2(outcome.written, outcome.errors.empty() ? "" : outcome.errors.front().c_str());
     const QString report = QString::fromStdString(outcome.report);

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-namespace builder = vantelo::data::builder;
+namespace tools = vantelo::tools;
 
 class TestFldataRejects final : public QObject
 {
@@ -58,7 +58,7 @@ QByteArray plHeaderWith(int column, const QByteArray &name)
 bool buildIsRefused(const SourceFixture &sources, QStringList &errors)
 {
     const QString output = sources.path(QStringLiteral("out/FLDATA.mdb"));
-    const builder::BuildOutcome outcome = builder::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
+    const tools::BuildOutcome outcome = tools::buildDataFile(sources.dirPath().toStdString(), output.toStdString());
     for (const std::string &error : outcome.errors)
         errors << QString::fromStdString(error);
     return !outcome.written && !QFile::exists(output);
