@@ -4,9 +4,8 @@
 
 #include "data/connection.h"
 #include "data/database.h"
-#include "lookup/flange_standard.h"
+#include "lookup/standards.h"
 #include "lookup/identify.h"
-#include "lookup/standard_facts.h"
 #include "lookup/statements.h"
 
 #include <QProcess>
@@ -61,7 +60,7 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
 {
     return writeDataFileCopy(shippedFile, directory, [rowsPerTable](sqlite3 *db) {
         bool ok = true;
-        for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+        for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
             // Spread over the sizes real flanges have, so that the filter
             // works as hard as on real rows.
             const QString fill = QStringLiteral(
@@ -69,7 +68,7 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
                                      "螺栓孔直径L) with recursive r(i) as (select 1 union all select i + 1 from r "
                                      "where i < %2) select '99.9', 100000 + i, 50 + (i % 20000) * 0.1, "
                                      "10 + (i % 20000) * 0.1, 4 + 4 * (i % 10), 10 + i % 30 from r")
-                                     .arg(lookup::tableName(standard))
+                                     .arg(QString::fromUtf8(standard.table))
                                      .arg(rowsPerTable);
             ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
         }
@@ -79,14 +78,14 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
 
 ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
 {
-    const lookup::FlangeStandard &standard = lookup::flangeStandards().front();
+    const lookup::StandardRecord &standard = lookup::StandardRecords.front();
     const QString dataFile = programDir + QStringLiteral("/FLDATA.mdb");
     const std::optional<QString> statement = lookup::dimensionStatement(standard, QStringLiteral("1.6"),
                                                                         QStringLiteral("100"));
     ShowAgainstShell figures;
     if (!statement)
         return figures;
-    const QStringList show = {QStringLiteral("show"), lookup::standardName(standard), QStringLiteral("1.6"),
+    const QStringList show = {QStringLiteral("show"), QString::fromUtf8(standard.caption), QStringLiteral("1.6"),
                               QStringLiteral("100")};
     const QStringList shell = {QStringLiteral("-readonly"), dataFile, *statement};
     std::vector<double> query, sqlite;

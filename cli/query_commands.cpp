@@ -2,9 +2,8 @@
 
 #include "rating_commands.h"
 
-#include "lookup/bolt_thread.h"
 #include "lookup/diameter_list.h"
-#include "lookup/statements.h"
+#include "lookup/found_flange.h"
 
 #include "data/flange_columns.h"
 #include "data/value_text.h"
@@ -15,7 +14,7 @@ namespace vantelo::cli {
 
 namespace {
 
-using lookup::FlangeStandard;
+using lookup::StandardRecord;
 
 QJsonValue cell(const std::optional<double> &value)
 {
@@ -42,16 +41,17 @@ Cell numberText(const QString &text)
     return ok ? Cell(value, text) : Cell(text);
 }
 
-QString systemOf(const FlangeStandard &standard)
+QString nameOf(const StandardRecord &standard)
 {
-    return lookup::isAmerican(standard) ? QStringLiteral("Class") : QStringLiteral("PN");
+    return QString::fromUtf8(standard.caption);
 }
 
-Answer unreadable(const FlangeStandard &standard, const QString &error)
+Answer unreadable(const StandardRecord &standard, const QString &error)
 {
     Answer answer;
     answer.status = BadUsage;
-    answer.notes << QStringLiteral("cannot read table %1 of the data file: %2").arg(lookup::tableName(standard), error);
+    answer.notes << QStringLiteral("cannot read table %1 of the data file: %2")
+                        .arg(QString::fromUtf8(standard.table), error);
     return answer;
 }
 
@@ -59,17 +59,17 @@ Answer listStandards()
 {
     Answer answer;
     answer.table.headers = {QStringLiteral("standard"), QStringLiteral("system"), QStringLiteral("table")};
-    for (const FlangeStandard &standard : lookup::flangeStandards())
+    for (const StandardRecord &standard : lookup::StandardRecords)
         answer.table.rows.append(
-            {lookup::standardName(standard), systemOf(standard), lookup::tableName(standard)});
+            {nameOf(standard), lookup::pressureKind(standard), QString::fromUtf8(standard.table)});
     return answer;
 }
 
-Answer listPressures(const FlangeStandard &standard)
+Answer listPressures(const StandardRecord &standard)
 {
     Answer answer;
     answer.table.headers = {QStringLiteral("pressure"), QStringLiteral("MPa")};
-    for (const lookup::PressureEntry &entry : lookup::pressureEntries(standard))
+    for (const lookup::PressureTexts &entry : lookup::pressureTexts(standard))
         answer.table.rows.append({entry.listed, numberText(entry.stored)});
     return answer;
 }
@@ -87,8 +87,7 @@ Answer listDiameters(const Request &request, const data::Connection &connection)
         answer.table.rows.append({numberText(entry)});
     if (answer.table.rows.isEmpty()) {
         answer.status = NothingFound;
-        answer.notes << QStringLiteral("%1 holds no DN at %2").arg(lookup::standardName(*request.standard),
-                                                                    request.pressure.listed);
+        answer.notes << QStringLiteral("%1 holds no DN at %2").arg(nameOf(*request.standard), request.pressure.listed);
     }
     return answer;
 }
@@ -98,37 +97,32 @@ const QString BoltsHeader = QString::fromUtf8(lookup::BoltThreadColumn);
 Answer show(const Request &request, const data::Connection &connection)
 {
     // A DN no page could ask for (1E+20, 1E-05) is one the table does not hold.
-    const std::optional<QString> statement =
-        lookup::dimensionStatement(*request.standard, request.pressure.stored, request.diameter);
-    QString error;
-    const std::optional<data::ResultSet> row =
-        statement ? connection.execute(*statement, &error, 1) : std::nullopt;
-    if (statement && !row)
-        return unreadable(*request.standard, error);
+    const lookup::FlangeLookup found = lookup::findFlange(*request.standard, request.pressure.listed,
+                                                          request.pressure.stored, request.diameter, connection);
+    if (const auto *failure = std::get_if<lookup::ReadFailure>(&found))
+        return unreadable(*request.standard, failure->reason);
     Answer answer;
     answer.table.headers = {QStringLiteral("column"), QStringLiteral("value")};
     answer.table.record = true;
-    if (!row || row->atEnd()) {
+    const auto *flange = std::get_if<lookup::FoundFlange>(&found);
+    if (flange == nullptr) {
         answer.status = NothingFound;
         answer.notes << QStringLiteral("%1 holds no row for %2 DN %3")
-                            .arg(lookup::standardName(*request.standard), request.pressure.listed, request.diameter);
+                            .arg(nameOf(*request.standard), request.pressure.listed, request.diameter);
         return answer;
     }
-    const std::optional<lookup::BoltThread> bolts =
-        lookup::boltThread(connection, *request.standard->record, request.pressure.stored, request.diameter);
-    const std::vector<QString> columns = row->columns();
     // The thread goes right after n or L, whichever the table gives last
     // (at the end when it gives neither).
-    std::size_t boltsAfter = columns.size() - 1;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i] == QString::fromUtf8(data::BoltCountColumn)
-            || columns[i] == QString::fromUtf8(data::BoltHoleColumn))
+    std::size_t boltsAfter = flange->values.size() - 1;
+    for (std::size_t i = 0; i < flange->values.size(); ++i) {
+        if (flange->values[i].column == QString::fromUtf8(data::BoltCountColumn)
+            || flange->values[i].column == QString::fromUtf8(data::BoltHoleColumn))
             boltsAfter = i;
     }
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        answer.table.rows.append({columns[i], cell(row->field(columns[i]).value_or(data::FieldValue()))});
-        if (bolts && i == boltsAfter)
-            answer.table.rows.append({BoltsHeader, bolts->thread});
+    for (std::size_t i = 0; i < flange->values.size(); ++i) {
+        answer.table.rows.append({flange->values[i].column, cell(flange->values[i].value)});
+        if (flange->bolts && i == boltsAfter)
+            answer.table.rows.append({BoltsHeader, flange->bolts->thread});
     }
     return answer;
 }
@@ -146,13 +140,13 @@ Answer identify(const Request &request, const data::Connection &connection)
     bool anyBolts = false;
     for (const lookup::IdentifiedFlange &flange : found.flanges) {
         QJsonArray standards;
-        for (const FlangeStandard *standard : flange.standards)
-            standards.append(lookup::standardName(*standard));
+        for (const StandardRecord *standard : flange.standards)
+            standards.append(nameOf(*standard));
         const std::optional<lookup::BoltThread> bolts =
-            lookup::boltThread(connection, *flange.standards.front()->record, flange.storedPressure,
+            lookup::boltThread(connection, *flange.standards.front(), flange.storedPressure,
                                data::generalNumberText(flange.diameter));
         anyBolts = anyBolts || bolts;
-        answer.table.rows.append({standards, systemOf(*flange.standards.front()), flange.pressure,
+        answer.table.rows.append({standards, lookup::pressureKind(*flange.standards.front()), flange.pressure,
                                   numberText(flange.storedPressure), flange.diameter, cell(flange.outsideDiameter),
                                   cell(flange.boltCircle),
                                   flange.boltCount ? QJsonValue(*flange.boltCount) : QJsonValue(QJsonValue::Null),
@@ -170,7 +164,7 @@ Answer identify(const Request &request, const data::Connection &connection)
             row.removeAt(boltsColumn);
     if (answer.table.rows.isEmpty())
         answer.status = NothingFound;
-    if (found.unreadTables.size() == qsizetype(lookup::flangeStandards().size())) {
+    if (found.unreadTables.size() == qsizetype(lookup::StandardRecords.size())) {
         answer.status = BadUsage;
         answer.notes = QStringList{QStringLiteral("the data file holds no readable flange table")};
     }

@@ -8,8 +8,8 @@ namespace vantelo::cli {
 
 namespace {
 
-using lookup::FlangeStandard;
-using lookup::PressureEntry;
+using lookup::StandardRecord;
+using lookup::PressureTexts;
 using Command = Request::Command;
 
 struct UsageError
@@ -29,11 +29,11 @@ std::optional<double> finiteNumber(const QString &text)
     return value;
 }
 
-Parsed<const FlangeStandard *> standardNamed(const QString &name)
+Parsed<const StandardRecord *> standardNamed(const QString &name)
 {
     QStringList valid;
-    for (const FlangeStandard &standard : lookup::flangeStandards()) {
-        const QString known = lookup::standardName(standard);
+    for (const StandardRecord &standard : lookup::StandardRecords) {
+        const QString known = QString::fromUtf8(standard.caption);
         if (name.compare(known, Qt::CaseInsensitive) == 0 || name == known.mid(2))
             return &standard;
         valid << known;
@@ -43,7 +43,7 @@ Parsed<const FlangeStandard *> standardNamed(const QString &name)
 
 // "300#", "300" or "5.0" on the American pages; "1.6" or any text of the same
 // number on the European ones.
-bool names(const PressureEntry &entry, const QString &text)
+bool names(const PressureTexts &entry, const QString &text)
 {
     if (text == entry.listed || text == entry.stored)
         return true;
@@ -54,17 +54,17 @@ bool names(const PressureEntry &entry, const QString &text)
     return number && *number == entry.stored.toDouble();
 }
 
-Parsed<PressureEntry> pressureNamed(const FlangeStandard &standard, const QString &text)
+Parsed<PressureTexts> pressureNamed(const StandardRecord &standard, const QString &text)
 {
     QStringList valid;
-    for (const PressureEntry &entry : lookup::pressureEntries(standard)) {
+    for (const PressureTexts &entry : lookup::pressureTexts(standard)) {
         if (names(entry, text))
             return entry;
         valid << (entry.listed == entry.stored ? entry.listed : entry.listed + QStringLiteral(" (") + entry.stored
                                                                   + QStringLiteral(" MPa)"));
     }
     return UsageError{QStringLiteral("%1 offers no pressure '%2' (valid: %3)")
-                          .arg(lookup::standardName(standard), text, valid.join(QStringLiteral(", ")))};
+                          .arg(QString::fromUtf8(standard.caption), text, valid.join(QStringLiteral(", ")))};
 }
 
 Parsed<QString> diameterNamed(const QString &text)
@@ -202,17 +202,17 @@ std::variant<Request, QString> flangeRequest(const QStringList &arguments, bool 
     request.command = isList ? Command::ListStandards : Command::Show;
     if (arguments.isEmpty())
         return request;
-    const Parsed<const FlangeStandard *> standard = standardNamed(arguments[0]);
+    const Parsed<const StandardRecord *> standard = standardNamed(arguments[0]);
     if (const UsageError *error = std::get_if<UsageError>(&standard))
         return error->message;
-    request.standard = std::get<const FlangeStandard *>(standard);
+    request.standard = std::get<const StandardRecord *>(standard);
     request.command = isList ? Command::ListPressures : Command::Show;
     if (arguments.size() == 1)
         return request;
-    const Parsed<PressureEntry> pressure = pressureNamed(*request.standard, arguments[1]);
+    const Parsed<PressureTexts> pressure = pressureNamed(*request.standard, arguments[1]);
     if (const UsageError *error = std::get_if<UsageError>(&pressure))
         return error->message;
-    request.pressure = std::get<PressureEntry>(pressure);
+    request.pressure = std::get<PressureTexts>(pressure);
     if (isList) {
         request.command = Command::ListDiameters;
         return request;

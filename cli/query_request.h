@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lookup/flange_standard.h"
 #include "lookup/identify.h"
-#include "lookup/standard_facts.h"
+#include "lookup/pressure_texts.h"
+#include "lookup/standards.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +18,8 @@ struct Request
     enum class Command { ListStandards, ListPressures, ListDiameters, Show, Identify, Rate, Materials };
 
     Command command = Command::ListStandards;
-    const lookup::FlangeStandard *standard = nullptr;
-    lookup::PressureEntry pressure;
+    const lookup::StandardRecord *standard = nullptr;
+    lookup::PressureTexts pressure;
     QString diameter; // the DN in its general number form
     lookup::Measurements measured;
     QString material;                  // rate: a grade or a group; materials: the text searched

@@ -3,7 +3,8 @@
 // pages show. Its values are placeholders (integers, reals, texts and nulls
 // in turn), not flange dimensions.
 #include "data/connection.h"
-#include "lookup/result_binding.h"
+#include "lookup/found_flange.h"
+#include "lookup/standards.h"
 #include "lookup/statements.h"
 
 #include <QStringList>
@@ -19,22 +20,10 @@ using namespace vantelo;
 
 namespace {
 
-QStringList shownColumns(const lookup::FlangeStandard &standard)
-{
-    QStringList columns;
-    for (const lookup::ResultBinding &binding : standard.bindings) {
-        for (const char *column : {binding.firstColumn, binding.secondColumn}) {
-            if (column && !columns.contains(QString::fromUtf8(column)))
-                columns << QString::fromUtf8(column);
-        }
-    }
-    return columns;
-}
-
-QByteArray tableStatements(const lookup::FlangeStandard &standard)
+QByteArray tableStatements(const lookup::StandardRecord &standard)
 {
     const QString table = QString::fromUtf8(standard.table);
-    const QStringList columns = shownColumns(standard);
+    const QStringList columns = lookup::shownColumns(standard);
     QStringList definitions{QStringLiteral("公称压力PN TEXT"), QStringLiteral("公称通径DN REAL")};
     QStringList values;
     for (qsizetype index = 0; index < columns.size(); ++index) {
@@ -58,7 +47,7 @@ const data::Connection &connection()
         const QByteArray path = dir.filePath(QStringLiteral("FLDATA.mdb")).toUtf8();
         sqlite3 *db = nullptr;
         sqlite3_open(path.constData(), &db);
-        for (const lookup::FlangeStandard &standard : lookup::flangeStandards())
+        for (const lookup::StandardRecord &standard : lookup::StandardRecords)
             sqlite3_exec(db, tableStatements(standard).constData(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
         data::Connection c;
@@ -81,16 +70,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     const QString pressure = QString::fromUtf8(split < 0 ? input : input.left(split));
     const QString diameter = split < 0 ? QString() : QString::fromUtf8(input.mid(split + 1));
 
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
+    for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
         if (auto statement = lookup::diameterStatement(standard, pressure)) {
             for (auto rows = connection().execute(*statement); rows && !rows->atEnd(); rows->moveNext())
                 rows->field(QStringLiteral("公称通径DN"));
         }
-        if (auto statement = lookup::dimensionStatement(standard, pressure, diameter)) {
-            if (auto row = connection().execute(*statement, nullptr, 1)) {
-                for (const lookup::ResultBinding &binding : standard.bindings)
-                    lookup::captionFor(binding, *row);
-            }
+        const lookup::FlangeLookup found = lookup::findFlange(standard, pressure, pressure, diameter, connection());
+        if (const auto *flange = std::get_if<lookup::FoundFlange>(&found)) {
+            for (int place = 0; place < lookup::resultCount(standard); ++place)
+                lookup::captionOf(lookup::resultAt(standard, place)->source, *flange);
         }
     }
     return 0;

@@ -5,21 +5,18 @@
 
 #include "data/database.h"
 #include "data/value_text.h"
-#include "lookup/flange_standard.h"
-#include "lookup/pressure_class_table.h"
-#include "lookup/result_binding.h"
+#include "lookup/found_flange.h"
+#include "lookup/standards.h"
 #include "lookup/statements.h"
 
 namespace vantelo::fuzz {
 
 inline void runPageStatements(const data::Database &database)
 {
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        for (const char *entry : standard.pressureEntries) {
-            const QString pick = QString::fromUtf8(entry);
-            const QString pressure = standard.classesTranslated == 0
-                ? pick
-                : lookup::PressureClassTable(pick, standard.classesTranslated).value_or(QString());
+    for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
+        for (std::size_t entry = 0; entry < lookup::pressureCount(standard); ++entry) {
+            const std::string_view stored = lookup::pressureEntry(standard, entry).stored;
+            const QString pressure = QString::fromUtf8(stored.data(), qsizetype(stored.size()));
             const auto listing = lookup::diameterStatement(standard, pressure);
             auto diameters = listing ? database.execute(*listing) : std::nullopt;
             if (!diameters || diameters->atEnd())
@@ -28,8 +25,10 @@ inline void runPageStatements(const data::Database &database)
             const auto text = diameter ? data::fieldText(*diameter) : std::nullopt;
             const auto query = lookup::dimensionStatement(standard, pressure, text.value_or(QString()));
             if (auto row = query ? database.execute(*query, nullptr, 1) : std::nullopt) {
-                for (const lookup::ResultBinding &binding : standard.bindings)
-                    lookup::captionFor(binding, *row);
+                const lookup::FoundFlange flange{&standard, pressure, pressure, text.value_or(QString()),
+                                                 lookup::rowValues(*row), std::nullopt};
+                for (int place = 0; place < lookup::resultCount(standard); ++place)
+                    lookup::captionOf(lookup::resultAt(standard, place)->source, flange);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include "bolt_thread.h"
 
+#include "lookup/pressure_texts.h"
+
 #include "data/flange_columns.h"
 #include "data/value_text.h"
 
@@ -15,21 +17,10 @@ QString quoted(QString text)
     return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
-// The pressure as the file stores it: an American class by its MPa text.
-QString storedPressure(const StandardRecord &record, const QString &pressure)
-{
-    for (int i = 0; i < record.classesListed; ++i) {
-        if (pressure == QLatin1String(PressureClasses[i].name))
-            return QString::fromLatin1(PressureClasses[i].mpa);
-    }
-    return pressure;
-}
-
-// The American pages list classes; their tables form one system, the
-// European tables the other.
+// The system as the bolt table names it.
 QString systemOf(const StandardRecord &record)
 {
-    return record.classesListed > 0 ? QStringLiteral("American") : QStringLiteral("European");
+    return record.system() == FlangeSystem::American ? QStringLiteral("American") : QStringLiteral("European");
 }
 
 // The bolt rows of record's system at pressure, narrowed by condition.

@@ -1,6 +1,5 @@
 #include "diameter_list.h"
 
-#include "pressure_class_table.h"
 #include "statements.h"
 
 #include "data/flange_columns.h"
@@ -21,17 +20,10 @@ bool canBeAskedFor(const data::FieldValue &value)
 
 } // namespace
 
-std::optional<QString> classPressure(const FlangeStandard &standard, const QString &classText)
-{
-    if (standard.classesTranslated == 0)
-        return std::nullopt;
-    return PressureClassTable(classText, standard.classesTranslated);
-}
-
-std::optional<QStringList> readDiameterEntries(const FlangeStandard &standard, const QString &pressure,
+std::optional<QStringList> readDiameterEntries(const StandardRecord &record, const QString &pressure,
                                                const data::Connection &connection, QString *error)
 {
-    const std::optional<QString> statement = diameterStatement(standard, pressure);
+    const std::optional<QString> statement = diameterStatement(record, pressure);
     std::optional<data::ResultSet> rows = statement ? connection.execute(*statement, error) : std::nullopt;
     if (!rows)
         return std::nullopt;
@@ -46,10 +38,10 @@ std::optional<QStringList> readDiameterEntries(const FlangeStandard &standard, c
     return entries;
 }
 
-QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
+QStringList diameterEntries(const StandardRecord &record, const QString &pressure,
                             const data::Connection &connection)
 {
-    return readDiameterEntries(standard, pressure, connection).value_or(QStringList());
+    return readDiameterEntries(record, pressure, connection).value_or(QStringList());
 }
 
 } // namespace vantelo::lookup

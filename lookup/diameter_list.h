@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flange_standard.h"
+#include "lookup/standard_record.h"
 
 #include "data/connection.h"
 
@@ -11,20 +11,15 @@
 
 namespace vantelo::lookup {
 
-// The MPa text of a picked pressure class on the American pages, or
-// std::nullopt on the European pages and for a text that is not one of the
-// page's classes.
-std::optional<QString> classPressure(const FlangeStandard &standard, const QString &classText);
-
 // The distinct diameters stored for a pressure, as diameter-list entries in
 // the order the data file delivers them; a value that has no text or cannot
 // be asked for again is no entry. std::nullopt when the statement fails (a
 // rejected statement, a missing table), with the reason in error.
-std::optional<QStringList> readDiameterEntries(const FlangeStandard &standard, const QString &pressure,
+std::optional<QStringList> readDiameterEntries(const StandardRecord &record, const QString &pressure,
                                                const data::Connection &connection, QString *error = nullptr);
 
 // The same for the window's list: empty when a step fails.
-QStringList diameterEntries(const FlangeStandard &standard, const QString &pressure,
+QStringList diameterEntries(const StandardRecord &record, const QString &pressure,
                             const data::Connection &connection);
 
 } // namespace vantelo::lookup

@@ -1,6 +1,7 @@
 #include "identify.h"
 
-#include "standard_facts.h"
+#include "lookup/pressure_texts.h"
+#include "lookup/standards.h"
 
 #include "data/flange_columns.h"
 #include "data/value_text.h"
@@ -62,13 +63,13 @@ struct Range
     double tolerance;
 };
 
-QString statementFor(const FlangeStandard &standard, const std::vector<Range> &ranges,
+QString statementFor(const StandardRecord &record, const std::vector<Range> &ranges,
                      const std::optional<int> &boltCount)
 {
     QString statement = QStringLiteral("select %1, %2, %3, %4, %5, %6 from %7")
                             .arg(PressureKey, DiameterKey,
                                  OutsideColumn, BoltCircleColumn, BoltCountColumn, BoltHoleColumn,
-                                 tableName(standard));
+                                 QString::fromUtf8(record.table));
     // The engine tests the terms in this order: the whole-number count first
     // rules out most rows at the least cost.
     QStringList conditions;
@@ -114,7 +115,7 @@ using FlangeKey = std::tuple<bool, QString, double, std::optional<double>, std::
 
 bool IdentifiedFlange::american() const
 {
-    return !standards.empty() && isAmerican(*standards.front());
+    return !standards.empty() && standards.front()->system() == FlangeSystem::American;
 }
 
 std::optional<MeasurementProblem> measurementProblem(const Measurements &m)
@@ -172,11 +173,11 @@ Identification identify(const Measurements &measured, const data::Connection &co
                                        {BoltHoleColumn, measured.boltHole, measured.holeTolerance}};
 
     std::map<FlangeKey, IdentifiedFlange> found;
-    for (const FlangeStandard &standard : flangeStandards()) {
+    for (const StandardRecord &standard : StandardRecords) {
         std::optional<data::ResultSet> rows =
             connection.execute(statementFor(standard, ranges, measured.boltCount));
         if (!rows) {
-            result.unreadTables << tableName(standard);
+            result.unreadTables << QString::fromUtf8(standard.table);
             continue;
         }
         for (; !rows->atEnd(); rows->moveNext()) {
@@ -207,7 +208,7 @@ Identification identify(const Measurements &measured, const data::Connection &co
                             flange.score))
                 continue;
 
-            const FlangeKey key{isAmerican(standard), flange.storedPressure, flange.diameter,
+            const FlangeKey key{standard.system() == FlangeSystem::American, flange.storedPressure, flange.diameter,
                                 flange.outsideDiameter, flange.boltCircle, flange.boltCount, flange.boltHole};
             auto [place, isNew] = found.try_emplace(key, std::move(flange));
             if (isNew)
@@ -222,9 +223,9 @@ Identification identify(const Measurements &measured, const data::Connection &co
         result.flanges.push_back(std::move(entry.second));
     std::stable_sort(result.flanges.begin(), result.flanges.end(),
                      [](const IdentifiedFlange &a, const IdentifiedFlange &b) {
-                         return std::tuple(a.score, a.american(), a.standards.front()->tab,
+                         return std::tuple(a.score, a.american(), tabOf(*a.standards.front()),
                                            a.storedPressure.toDouble(), a.diameter)
-                             < std::tuple(b.score, b.american(), b.standards.front()->tab,
+                             < std::tuple(b.score, b.american(), tabOf(*b.standards.front()),
                                           b.storedPressure.toDouble(), b.diameter);
                      });
     return result;

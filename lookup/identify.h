@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flange_standard.h"
+#include "lookup/standard_record.h"
 
 #include "data/connection.h"
 
@@ -49,7 +49,7 @@ std::optional<double> boltCircleOf(const Measurements &measured);
 // that holds exactly these dimensions there.
 struct IdentifiedFlange
 {
-    std::vector<const FlangeStandard *> standards;
+    std::vector<const StandardRecord *> standards;
     QString pressure;       // as the pages list it: "1.6", "300#"
     QString storedPressure; // as the data file holds it: "1.6", "5.0"
     double diameter = 0;    // DN

@@ -29,16 +29,9 @@ struct ResultSource
     const char *secondColumn = nullptr; // DiameterPair and BoltHoles only
 };
 
-// The pressure classes of the American pages and their MPa texts, which the
-// data file stores; a page lists a prefix of them.
-struct PressureClass
-{
-    const char *name;
-    const char *mpa;
-};
-inline constexpr PressureClass PressureClasses[] = {
-    {"150#", "2.0"}, {"300#", "5.0"}, {"600#", "11.0"}, {"900#", "15.0"}, {"1500#", "26.0"}, {"2500#", "42.0"},
-};
+// The two flange systems. Tables of one system share the connection
+// dimensions D, K, n and L (and the bolts) of a pressure/diameter pair.
+enum class FlangeSystem { European, American };
 
 // Page layout. Geometry is in twips from the top-left corner of the tab
 // control (15 twips make a pixel at 96 dpi), which is also the top-left
@@ -100,6 +93,9 @@ struct StandardRecord
     std::span<const char *const> mpaEntries;
     int classesListed;
     std::span<const ControlRow> page; // front to back: the first row lies on top
+
+    // The American pages, and only they, list pressure classes.
+    constexpr FlangeSystem system() const { return classesListed > 0 ? FlangeSystem::American : FlangeSystem::European; }
 };
 
 // The label at a place in a page's query order, or nullptr.
@@ -110,6 +106,15 @@ constexpr const ControlRow *resultAt(const StandardRecord &record, int place)
             return &row;
     }
     return nullptr;
+}
+
+// How many result labels a page has: places 0 to n-1.
+constexpr int resultCount(const StandardRecord &record)
+{
+    int count = 0;
+    while (resultAt(record, count) != nullptr)
+        ++count;
+    return count;
 }
 
 // The first control of a role on a page, or nullptr.

@@ -36,36 +36,36 @@ bool isPlainDecimal(const QString &diameter)
 const QString Diameter = QString::fromUtf8(data::DiameterColumn);
 
 // " from <table> where <pressure column>='": what both statements share.
-QString fromTableAtPressure(const FlangeStandard &standard)
+QString fromTableAtPressure(const StandardRecord &record)
 {
-    return QStringLiteral(" from ") + QString::fromUtf8(standard.table) + QStringLiteral(" where ")
+    return QStringLiteral(" from ") + QString::fromUtf8(record.table) + QStringLiteral(" where ")
         + QString::fromUtf8(data::PressureColumn) + QStringLiteral("='");
 }
 
 } // namespace
 
-std::optional<QString> diameterStatement(const FlangeStandard &standard, const QString &pressure)
+std::optional<QString> diameterStatement(const StandardRecord &record, const QString &pressure)
 {
     if (!isSafePressure(pressure))
         return std::nullopt;
-    return QStringLiteral("select distinct ") + Diameter + fromTableAtPressure(standard) + pressure
+    return QStringLiteral("select distinct ") + Diameter + fromTableAtPressure(record) + pressure
         + QLatin1Char('\'');
 }
 
-std::optional<QString> tableStatement(const FlangeStandard &standard, const QString &pressure)
+std::optional<QString> tableStatement(const StandardRecord &record, const QString &pressure)
 {
     if (!isSafePressure(pressure))
         return std::nullopt;
-    return QStringLiteral("select *") + fromTableAtPressure(standard) + pressure + QStringLiteral("' order by ")
+    return QStringLiteral("select *") + fromTableAtPressure(record) + pressure + QStringLiteral("' order by ")
         + Diameter;
 }
 
-std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
+std::optional<QString> dimensionStatement(const StandardRecord &record, const QString &pressure,
                                           const QString &diameter)
 {
     if (!isSafePressure(pressure) || !isPlainDecimal(diameter))
         return std::nullopt;
-    return QStringLiteral("select *") + fromTableAtPressure(standard) + pressure + QStringLiteral("' and ")
+    return QStringLiteral("select *") + fromTableAtPressure(record) + pressure + QStringLiteral("' and ")
         + Diameter + QLatin1Char('=') + diameter;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flange_standard.h"
+#include "lookup/standard_record.h"
 
 #include <QString>
 
@@ -15,13 +15,13 @@ namespace vantelo::lookup {
 // caller treats exactly as a statement the database rejected: a pressure
 // holding a quote, or a diameter that is not a plain decimal number.
 
-std::optional<QString> diameterStatement(const FlangeStandard &standard, const QString &pressure);
+std::optional<QString> diameterStatement(const StandardRecord &record, const QString &pressure);
 
 // Every row at a pressure, in the order of their diameters: the whole table
 // in one statement.
-std::optional<QString> tableStatement(const FlangeStandard &standard, const QString &pressure);
+std::optional<QString> tableStatement(const StandardRecord &record, const QString &pressure);
 
-std::optional<QString> dimensionStatement(const FlangeStandard &standard, const QString &pressure,
+std::optional<QString> dimensionStatement(const StandardRecord &record, const QString &pressure,
                                           const QString &diameter);
 
 } // namespace vantelo::lookup

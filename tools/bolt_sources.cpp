@@ -5,7 +5,7 @@
 #include "csv_file.h"
 #include "number_text.h"
 
-#include "lookup/standard_record.h"
+#include "lookup/pressures.h"
 
 #include <algorithm>
 #include <regex>

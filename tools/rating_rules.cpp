@@ -2,7 +2,7 @@
 
 #include "number_text.h"
 
-#include "lookup/standard_record.h"
+#include "lookup/pressures.h"
 
 #include <map>
 #include <set>

@@ -4,7 +4,7 @@
 #include "number_text.h"
 #include "rating_rules.h"
 
-#include "lookup/standard_record.h"
+#include "lookup/pressures.h"
 
 #include <set>
 

@@ -8,15 +8,12 @@ namespace vantelo::tools {
 
 namespace {
 
-// The MPa texts a table stores: the European pages list them, the American
-// pages query their classes by them.
+// The pressure texts a table stores, one for each entry of its page's list.
 std::vector<std::string> storedPressures(const lookup::StandardRecord &record)
 {
-    if (record.classesListed == 0)
-        return {record.mpaEntries.begin(), record.mpaEntries.end()};
     std::vector<std::string> pressures;
-    for (int i = 0; i < record.classesListed; ++i)
-        pressures.emplace_back(lookup::PressureClasses[i].mpa);
+    for (std::size_t i = 0; i < lookup::pressureCount(record); ++i)
+        pressures.emplace_back(lookup::pressureEntry(record, i).stored);
     return pressures;
 }
 
@@ -41,7 +38,7 @@ TableLayout layoutOf(const lookup::StandardRecord &record)
 {
     TableLayout layout;
     layout.name = record.table;
-    layout.system = record.classesListed > 0 ? FlangeSystem::American : FlangeSystem::European;
+    layout.system = record.system();
     layout.offeredPressures = storedPressures(record);
     layout.columns = storedColumns(record);
     layout.hasHeight = layout.columnIndex(column::HeightH) >= 0;
@@ -53,42 +50,44 @@ std::vector<TableLayout> makeLayouts()
     std::vector<TableLayout> layouts;
     for (const lookup::StandardRecord &record : lookup::StandardRecords)
         layouts.push_back(layoutOf(record));
-    const auto roles = [&layouts](std::string_view table) -> TableLayout & {
-        return *std::find_if(layouts.begin(), layouts.end(), [&](const TableLayout &l) { return l.name == table; });
+    // The roles the consistency rules compare, by the standard whose table has them.
+    const auto roles = [&layouts](const lookup::StandardRecord &record) -> TableLayout & {
+        return *std::find_if(layouts.begin(), layouts.end(), [&](const TableLayout &l) { return l.name == record.table; });
     };
+    using namespace lookup::standards;
 
-    TableLayout &pl = roles("_HG20593");
+    TableLayout &pl = roles(Hg20593);
     pl.bores = {"法兰内径B1A", "法兰内径B1B"};
     pl.pipeSeriesA = {"管子外径A1A"};
     pl.pipeSeriesB = {"管子外径A1B"};
     pl.pipeFits = {{"管子外径A1A", "法兰内径B1A", ""}, {"管子外径A1B", "法兰内径B1B", ""}};
 
-    TableLayout &so = roles("_HG20594");
+    TableLayout &so = roles(Hg20594);
     so.bores = {"法兰内径B1A", "法兰内径B1B"};
     so.hubs = {{"法兰颈N-A", "法兰内径B1A"}, {"法兰颈N-B", "法兰内径B1B"}};
     so.pipeSeriesA = {"钢管外径A1A"};
     so.pipeSeriesB = {"钢管外径A1B"};
     so.pipeFits = {{"钢管外径A1A", "法兰内径B1A", "法兰颈N-A"}, {"钢管外径A1B", "法兰内径B1B", "法兰颈N-B"}};
 
-    TableLayout &wn = roles("_HG20595");
+    TableLayout &wn = roles(Hg20595);
     wn.hubs = {{"法兰颈N-A", ""}, {"法兰颈N-B", ""}};
     wn.pipeSeriesA = {"钢管外径A1A"};
     wn.pipeSeriesB = {"钢管外径A1B"};
     wn.pipeFits = {{"钢管外径A1A", "", "法兰颈N-A"}, {"钢管外径A1B", "", "法兰颈N-B"}};
 
-    roles("_HG20596").hubs = {{"法兰颈N", ""}};
+    roles(Hg20596).hubs = {{"法兰颈N", ""}};
 
-    TableLayout &americanSo = roles("_HG20616");
+    TableLayout &americanSo = roles(Hg20616);
     americanSo.bores = {"法兰内径B"};
     americanSo.hubs = {{"法兰颈N", "法兰内径B"}};
 
-    TableLayout &americanWn = roles("_HG20617");
+    TableLayout &americanWn = roles(Hg20617);
     americanWn.bores = {"法兰内径B-注"};
     americanWn.hubs = {{"法兰颈N", "法兰内径B-注"}};
     americanWn.pipeSeriesA = {"钢管外径A"};
     americanWn.pipeFits = {{"钢管外径A", "", "法兰颈N"}};
 
-    TableLayout &americanIf = roles("_HG20618");
+    TableLayout &americanIf = roles(Hg20618);
     americanIf.bores = {"法兰内径B"};
     americanIf.hubs = {{"法兰颈N", "法兰内径B"}};
     return layouts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/flange_columns.h"
+#include "lookup/standard_record.h"
 
 #include <span>
 #include <string>
@@ -9,9 +10,7 @@
 
 namespace vantelo::tools {
 
-// The two flange systems. Tables of one system share the connection
-// dimensions D, K, n and L of a pressure/diameter pair.
-enum class FlangeSystem { European, American };
+using lookup::FlangeSystem;
 
 enum class ColumnKind {
     Pressure, // 公称压力PN, stored as the program's pressure text

@@ -5,6 +5,8 @@
 #include "ui/tab_control.h"
 #include "ui/window_command.h"
 
+#include "lookup/pressure_texts.h"
+
 #include <QAction>
 #include <QScreen>
 #include <QWidget>
@@ -45,7 +47,7 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
         if (first) {
             dialog = new IdentifyDialog(connection, &window);
             QObject::connect(dialog, &IdentifyDialog::flangeChosen, &window,
-                             [&window, pages](const lookup::FlangeStandard &standard, const QString &pressure,
+                             [&window, pages](const lookup::StandardRecord &standard, const QString &pressure,
                                               const QString &diameter) {
                                  goToFlange(window, pages, standard, pressure, diameter);
                              });
@@ -55,7 +57,7 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
             return tabs != nullptr ? tabs->currentTab() : -1;
         }();
         const auto page = std::ranges::find_if(pages, [current](const StandardPage *candidate) {
-            return candidate->standard().tab - 1 == current;
+            return lookup::tabOf(candidate->standard()) - 1 == current;
         });
         dialog->setPreferredStandard(page != pages.end() ? &(*page)->standard() : nullptr);
         if (first)
@@ -67,7 +69,7 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
     return action;
 }
 
-void goToFlange(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::FlangeStandard &standard,
+void goToFlange(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::StandardRecord &standard,
                 const QString &pressure, const QString &diameter)
 {
     const auto page = std::find_if(pages.begin(), pages.end(),
@@ -75,12 +77,9 @@ void goToFlange(QWidget &window, const std::vector<StandardPage *> &pages, const
     if (page == pages.end())
         return;
     if (auto *tabs = window.findChild<TabControl *>())
-        tabs->setCurrentTab(standard.tab - 1);
-    const auto &entries = standard.pressureEntries;
-    const auto entry = std::find_if(entries.begin(), entries.end(),
-                                    [&](const char *listed) { return pressure == QLatin1String(listed); });
-    if (entry != entries.end())
-        (*page)->pick(int(entry - entries.begin()), diameter);
+        tabs->setCurrentTab(lookup::tabOf(standard) - 1);
+    if (const qsizetype entry = lookup::listedPressures(standard).indexOf(pressure); entry >= 0)
+        (*page)->pick(int(entry), diameter);
 }
 
 } // namespace vantelo::ui

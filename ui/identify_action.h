@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/connection.h"
-#include "lookup/flange_standard.h"
+#include "lookup/standards.h"
 
 #include <QString>
 
@@ -23,7 +23,7 @@ QAction *addIdentifyAction(QWidget &window, std::vector<StandardPage *> pages,
 // Brings the standard's tab to the front, picks the pressure and the DN on
 // its page through the reactions a user's picks raise, and runs its query.
 // A pressure or DN the lists do not hold stops there, silently.
-void goToFlange(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::FlangeStandard &standard,
+void goToFlange(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::StandardRecord &standard,
                 const QString &pressure, const QString &diameter);
 
 } // namespace vantelo::ui

@@ -4,7 +4,7 @@
 
 #include "data/value_text.h"
 #include "lookup/bolt_thread.h"
-#include "lookup/standard_facts.h"
+#include "lookup/pressure_texts.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -214,11 +214,11 @@ void IdentifyDialog::refresh()
     for (int row = 0; row < int(m_found.size()); ++row) {
         const lookup::IdentifiedFlange &flange = m_found[std::size_t(row)];
         const std::optional<lookup::BoltThread> bolts = lookup::boltThread(
-            m_connection, *flange.standards.front()->record, flange.storedPressure, data::generalNumberText(flange.diameter));
+            m_connection, *flange.standards.front(), flange.storedPressure, data::generalNumberText(flange.diameter));
         anyBolts = anyBolts || bolts;
         QStringList standards;
-        for (const lookup::FlangeStandard *standard : flange.standards)
-            standards << lookup::standardName(*standard);
+        for (const lookup::StandardRecord *standard : flange.standards)
+            standards << QString::fromUtf8(standard->caption);
         const QStringList cells = {
             standards.join(QLatin1Char(' ')),
             pressureCaption(flange),
@@ -243,7 +243,7 @@ void IdentifyDialog::refresh()
                                             : QStringLiteral("相符 %1 项,双击或回车查看").arg(m_found.size()));
 }
 
-void IdentifyDialog::setPreferredStandard(const lookup::FlangeStandard *standard)
+void IdentifyDialog::setPreferredStandard(const lookup::StandardRecord *standard)
 {
     m_preferred = standard;
     offerTypes();
@@ -255,10 +255,10 @@ void IdentifyDialog::offerTypes()
     m_type->clear();
     if (row >= int(m_found.size()))
         return;
-    std::vector<const lookup::FlangeStandard *> standards = m_found[std::size_t(row)].standards;
+    std::vector<const lookup::StandardRecord *> standards = m_found[std::size_t(row)].standards;
     std::ranges::stable_partition(standards, [this](const auto *standard) { return standard == m_preferred; });
-    for (const lookup::FlangeStandard *standard : standards)
-        m_type->addItem(lookup::standardName(*standard), QVariant::fromValue(quintptr(standard)));
+    for (const lookup::StandardRecord *standard : standards)
+        m_type->addItem(QString::fromUtf8(standard->caption), QVariant::fromValue(quintptr(standard)));
     m_type->setEnabled(standards.size() > 1);
 }
 
@@ -269,7 +269,7 @@ void IdentifyDialog::choose(int row)
     if (m_results->currentRow() != row)
         m_results->setCurrentCell(row, 0);
     const lookup::IdentifiedFlange &flange = m_found[std::size_t(row)];
-    const auto *picked = reinterpret_cast<const lookup::FlangeStandard *>(m_type->currentData().value<quintptr>());
+    const auto *picked = reinterpret_cast<const lookup::StandardRecord *>(m_type->currentData().value<quintptr>());
     const bool held = std::ranges::find(flange.standards, picked) != flange.standards.end();
     emit flangeChosen(held ? *picked : *flange.standards.front(), flange.pressure,
                       data::generalNumberText(flange.diameter));

@@ -28,12 +28,12 @@ public:
 
     // The flange type offered first when a match is held by several types:
     // the type of the page the user is on.
-    void setPreferredStandard(const lookup::FlangeStandard *standard);
+    void setPreferredStandard(const lookup::StandardRecord *standard);
 
 signals:
     // The chosen flange in the type picked: the pressure as its
     // page lists it and the DN as its diameter list shows it.
-    void flangeChosen(const vantelo::lookup::FlangeStandard &standard, const QString &pressure,
+    void flangeChosen(const vantelo::lookup::StandardRecord &standard, const QString &pressure,
                       const QString &diameter);
 
 private:
@@ -54,7 +54,7 @@ private:
     QComboBox *m_type;
     QLabel *m_status;
     std::vector<lookup::IdentifiedFlange> m_found;
-    const lookup::FlangeStandard *m_preferred = nullptr;
+    const lookup::StandardRecord *m_preferred = nullptr;
 };
 
 } // namespace vantelo::ui

@@ -3,14 +3,13 @@
 #include "ui/accessibility.h"
 #include "ui/light_page.h"
 #include "ui/page_builder.h"
-#include "ui/tab_pages.h"
 #include "ui/program_icon.h"
 #include "ui/tab_control.h"
 #include "ui/tab_shortcuts.h"
 #include "ui/tab_strip.h"
 #include "ui/window_fonts.h"
 
-#include <QtGlobal>
+#include "lookup/standards.h"
 
 namespace vantelo::ui {
 namespace {
@@ -40,24 +39,17 @@ Form1::Form1(QWidget *parent)
     // Focus runs from the tab strip through each page's lists and button, in
     // tab order; controls of hidden pages are skipped by Qt.
     QWidget *previous = m_tabs->tabStrip();
-    const std::span<const lookup::FlangeStandard> standards = lookup::flangeStandards();
-    for (std::size_t i = 0; i < tabPages().size(); ++i) {
-        const TabPageSpec &tab = tabPages()[i];
-        const lookup::FlangeStandard *standard = i < standards.size() ? &standards[i] : nullptr;
-        BuiltPage built = buildPage(m_tabs->addTab(QString::fromUtf8(tab.caption)), tab.controls, standard);
+    for (const lookup::StandardRecord &record : lookup::StandardRecords) {
+        BuiltPage built = buildPage(m_tabs->addTab(QString::fromUtf8(record.caption)), record);
         for (QWidget *stop : built.focusOrder) {
             setTabOrder(previous, stop);
             previous = stop;
         }
         queryOnReturn(built.focusOrder);
-        if (standard == nullptr)
-            continue;
-        // A standard naming a control its page lacks is a fault of the program.
-        if (!built.handles.unbound.isEmpty())
-            qCritical("page %s lacks %s", tab.caption, qPrintable(built.handles.unbound.join(u' ')));
-        Q_ASSERT(built.handles.unbound.isEmpty());
         m_pages.push_back(std::move(built.handles));
     }
+    // The eighth tab keeps its default caption and stays empty.
+    m_tabs->addTab(QStringLiteral("Tab 7"));
     m_tabs->setCurrentTab(kOpeningTab);
     addTabShortcuts(*this, *m_tabs);
 }

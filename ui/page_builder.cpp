@@ -5,7 +5,6 @@
 #include "ui/picture_control.h"
 
 #include <QComboBox>
-#include <QHash>
 #include <QPushButton>
 
 #include <algorithm>
@@ -92,9 +91,9 @@ QWidget *makeControl(const ControlRow &row, QWidget *page)
     case ControlKind::EditableList: return makeList(row, page);
     case ControlKind::Button: return makeButton(row, page);
     case ControlKind::Line: return makeLine(row, page);
-    case ControlKind::Picture: return makePicture(row, page);
+    case ControlKind::Picture: break;
     }
-    return nullptr;
+    return makePicture(row, page);
 }
 
 int focusRank(ControlRole role)
@@ -107,53 +106,40 @@ int focusRank(ControlRole role)
     }
 }
 
-// The control a standard names, of the type its role needs; a name the page
-// does not hold, or holds as another kind of control, is listed as unbound.
-template <typename Control>
-Control *bound(const QHash<QString, QWidget *> &made, const char *name, QStringList &unbound)
+// Hands a control to the page object by its role.
+void bind(PageHandles &handles, const ControlRow &row, QWidget *control)
 {
-    auto *control = dynamic_cast<Control *>(made.value(QString::fromLatin1(name)));
-    if (control == nullptr)
-        unbound << QString::fromLatin1(name);
-    return control;
-}
-
-PageHandles bindPage(const lookup::FlangeStandard &standard, const QHash<QString, QWidget *> &made)
-{
-    PageHandles handles;
-    handles.standard = &standard;
-    handles.pressureList = bound<QComboBox>(made, standard.pressureList, handles.unbound);
-    handles.diameterList = bound<QComboBox>(made, standard.diameterList, handles.unbound);
-    handles.queryButton = bound<QAbstractButton>(made, standard.queryButton, handles.unbound);
-    if (standard.pressureValueLabel != nullptr)
-        handles.pressureValueLabel = bound<Caption>(made, standard.pressureValueLabel, handles.unbound);
-    for (const lookup::ResultBinding &binding : standard.bindings)
-        handles.resultLabels.push_back(bound<Caption>(made, binding.label, handles.unbound));
-    return handles;
+    switch (row.role) {
+    case ControlRole::PressureList: handles.pressureList = static_cast<QComboBox *>(control); break;
+    case ControlRole::DiameterList: handles.diameterList = static_cast<QComboBox *>(control); break;
+    case ControlRole::QueryButton: handles.queryButton = static_cast<QAbstractButton *>(control); break;
+    case ControlRole::PressureValue: handles.pressureValueLabel = static_cast<CaptionLabel *>(control); break;
+    case ControlRole::Result:
+        handles.resultLabels[std::size_t(row.source.place)] = static_cast<CaptionLabel *>(control);
+        break;
+    default: break;
+    }
 }
 
 } // namespace
 
-BuiltPage buildPage(QWidget *page, std::span<const ControlRow> controls, const lookup::FlangeStandard *standard)
+BuiltPage buildPage(QWidget *page, const lookup::StandardRecord &record)
 {
-    QHash<QString, QWidget *> made;
+    BuiltPage built;
+    built.handles.standard = &record;
+    built.handles.resultLabels.resize(std::size_t(lookup::resultCount(record)));
     QList<std::pair<int, QWidget *>> stops;
     // Later siblings stack above earlier ones, so the bottom row is made first.
-    for (const ControlRow &row : controls | std::views::reverse) {
+    for (const ControlRow &row : record.page | std::views::reverse) {
         QWidget *control = makeControl(row, page);
-        if (control == nullptr)
-            continue;
         control->setObjectName(QString::fromUtf8(row.name));
-        made.insert(control->objectName(), control);
+        bind(built.handles, row, control);
         if (const int rank = focusRank(row.role); rank >= 0)
             stops.append({rank, control});
     }
     std::ranges::stable_sort(stops, {}, &std::pair<int, QWidget *>::first);
-    BuiltPage built;
     for (const auto &stop : stops)
         built.focusOrder.append(stop.second);
-    if (standard != nullptr)
-        built.handles = bindPage(*standard, made);
     return built;
 }
 

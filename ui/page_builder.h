@@ -1,10 +1,9 @@
 #pragma once
 
-#include "ui/control_row.h"
 #include "ui/page_handles.h"
+#include "ui/twips.h"
 
 #include <QList>
-#include <span>
 
 class QWidget;
 
@@ -15,14 +14,15 @@ struct BuiltPage
     // The controls that take the focus, in focus order: the pressure list,
     // the diameter list and the query button.
     QList<QWidget *> focusOrder;
-    // The controls the standard names, when the page serves one.
+    // The controls of the roles the page object uses.
     PageHandles handles;
 };
 
-// Creates every control of a page from its table, at its pixel position on
-// the page, stacked as the table lists them (first row on top), and hands
-// over the controls the page's standard (if any) names.
-BuiltPage buildPage(QWidget *page, std::span<const ControlRow> controls,
-                    const lookup::FlangeStandard *standard = nullptr);
+// Creates every control of a standard's page from its record, at its pixel
+// position on the page, stacked as the record lists them (first row on top),
+// and binds each control of a role the page object uses as it is made. The
+// records' roles match their kinds (checked where they are gathered), so
+// every role finds its control.
+BuiltPage buildPage(QWidget *page, const lookup::StandardRecord &record);
 
 } // namespace vantelo::ui

@@ -2,9 +2,7 @@
 
 #include "ui/caption.h"
 
-#include "lookup/flange_standard.h"
-
-#include <QStringList>
+#include "lookup/standard_record.h"
 
 #include <vector>
 
@@ -14,18 +12,15 @@ class QComboBox;
 namespace vantelo::ui {
 
 // The controls of one standard's page that its page object reads and
-// writes, handed over by whoever built the page.
+// writes, bound by their roles as the page was built.
 struct PageHandles
 {
-    const lookup::FlangeStandard *standard = nullptr;
+    const lookup::StandardRecord *standard = nullptr;
     QComboBox *pressureList = nullptr;
     QComboBox *diameterList = nullptr;
     QAbstractButton *queryButton = nullptr;
     Caption *pressureValueLabel = nullptr; // American pages only
-    std::vector<Caption *> resultLabels;   // parallel to the standard's bindings
-    // Controls the standard names that the page does not hold; a complete
-    // page has none.
-    QStringList unbound;
+    std::vector<Caption *> resultLabels;   // in the query's order: resultLabels[place]
 };
 
 // Selects an entry by index and raises the list's reaction exactly as a

@@ -5,6 +5,8 @@
 #include "ui/tab_control.h"
 #include "ui/window_command.h"
 
+#include "lookup/pressure_texts.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QWidget>
@@ -18,7 +20,7 @@ namespace {
 StandardPage *pageOnTab(const std::vector<StandardPage *> &pages, int index)
 {
     const auto page = std::find_if(pages.begin(), pages.end(),
-                                   [index](const StandardPage *p) { return p->standard().tab - 1 == index; });
+                                   [index](const StandardPage *p) { return lookup::tabOf(p->standard()) - 1 == index; });
     return page != pages.end() ? *page : nullptr;
 }
 
@@ -39,7 +41,7 @@ QAction *addRatingAction(QWidget &window, std::vector<StandardPage *> pages, con
         if (dialog == nullptr) {
             dialog = new RatingDialog(connection, &window);
             QObject::connect(dialog, &RatingDialog::classChosen, &window,
-                             [&window, pages](const lookup::FlangeStandard &standard, const QString &classText) {
+                             [&window, pages](const lookup::StandardRecord &standard, const QString &classText) {
                                  goToClass(window, pages, standard, classText);
                              });
         }
@@ -52,22 +54,20 @@ QAction *addRatingAction(QWidget &window, std::vector<StandardPage *> pages, con
     return action;
 }
 
-bool goToClass(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::FlangeStandard &standard,
+bool goToClass(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::StandardRecord &standard,
                const QString &classText)
 {
-    StandardPage *page = pageOnTab(pages, standard.tab - 1);
-    const auto &entries = standard.pressureEntries;
-    const auto entry = std::find_if(entries.begin(), entries.end(),
-                                    [&](const char *listed) { return classText == QLatin1String(listed); });
-    if (page == nullptr || entry == entries.end() || page->handles().pressureList == nullptr)
+    StandardPage *page = pageOnTab(pages, lookup::tabOf(standard) - 1);
+    const qsizetype entry = lookup::listedPressures(standard).indexOf(classText);
+    if (page == nullptr || entry < 0 || page->handles().pressureList == nullptr)
         return false;
     const StandardPage *front = pageInFront(window, pages);
     const QString diameter = front != nullptr && front->handles().diameterList != nullptr
                                  ? front->handles().diameterList->currentText()
                                  : QString();
     if (auto *tabs = window.findChild<TabControl *>())
-        tabs->setCurrentTab(standard.tab - 1);
-    if (!selectEntry(*page->handles().pressureList, int(entry - entries.begin())))
+        tabs->setCurrentTab(lookup::tabOf(standard) - 1);
+    if (!selectEntry(*page->handles().pressureList, int(entry)))
         return false;
     if (QComboBox *list = page->handles().diameterList) {
         if (const int kept = list->findText(diameter); kept >= 0)

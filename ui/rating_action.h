@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/connection.h"
-#include "lookup/flange_standard.h"
+#include "lookup/standards.h"
 
 #include <QString>
 
@@ -23,7 +23,7 @@ QAction *addRatingAction(QWidget &window, std::vector<StandardPage *> pages, con
 // page through the reaction a user's pick raises, keeps the DN that the page
 // in front showed if the new list has it, and runs the query. False when the
 // page does not list the class.
-bool goToClass(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::FlangeStandard &standard,
+bool goToClass(QWidget &window, const std::vector<StandardPage *> &pages, const lookup::StandardRecord &standard,
                const QString &classText);
 
 } // namespace vantelo::ui

@@ -3,7 +3,7 @@
 #include "ui/rating_chart.h"
 #include "ui/rating_texts.h"
 
-#include "lookup/standard_facts.h"
+#include "lookup/pressure_texts.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -83,11 +83,11 @@ RatingDialog::RatingDialog(const data::Connection &connection, QWidget *parent)
     m_classes->setSelectionMode(QAbstractItemView::SingleSelection);
 
     m_page->setObjectName(QStringLiteral("pageCombo"));
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        if (lookup::isAmerican(standard))
-            m_page->addItem(QStringLiteral("%1 %2").arg(QString::fromUtf8(standard.record->caption),
-                                                         QString::fromUtf8(lookup::controlWith(*standard.record, lookup::ControlRole::Title)->text)),
-                            standard.tab);
+    for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
+        if (standard.system() == lookup::FlangeSystem::American)
+            m_page->addItem(QStringLiteral("%1 %2").arg(QString::fromUtf8(standard.caption),
+                                                         QString::fromUtf8(lookup::controlWith(standard, lookup::ControlRole::Title)->text)),
+                            lookup::tabOf(standard));
     }
     m_apply->setObjectName(QStringLiteral("applyClassButton"));
     auto *buttons = new QHBoxLayout;
@@ -126,22 +126,22 @@ RatingDialog::RatingDialog(const data::Connection &connection, QWidget *parent)
     refresh();
 }
 
-void RatingDialog::setOpenedFrom(const lookup::FlangeStandard *standard)
+void RatingDialog::setOpenedFrom(const lookup::StandardRecord *standard)
 {
     m_openedFrom = standard;
-    m_europeanNote->setVisible(standard != nullptr && !lookup::isAmerican(*standard));
+    m_europeanNote->setVisible(standard != nullptr && standard->system() != lookup::FlangeSystem::American);
     // On an American page the class goes to that page; elsewhere the user picks one.
-    m_page->setVisible(standard == nullptr || !lookup::isAmerican(*standard));
+    m_page->setVisible(standard == nullptr || standard->system() != lookup::FlangeSystem::American);
     updateButton();
 }
 
-const lookup::FlangeStandard *RatingDialog::targetPage() const
+const lookup::StandardRecord *RatingDialog::targetPage() const
 {
-    if (m_openedFrom != nullptr && lookup::isAmerican(*m_openedFrom))
+    if (m_openedFrom != nullptr && m_openedFrom->system() == lookup::FlangeSystem::American)
         return m_openedFrom;
     const int tab = m_page->currentData().toInt();
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        if (standard.tab == tab)
+    for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
+        if (lookup::tabOf(standard) == tab)
             return &standard;
     }
     return nullptr;
@@ -233,21 +233,17 @@ void RatingDialog::showAnswer(const lookup::RatingGroup &group, double temperatu
 
 void RatingDialog::updateButton()
 {
-    const lookup::FlangeStandard *target = targetPage();
+    const lookup::StandardRecord *target = targetPage();
     const QList<QTableWidgetItem *> selected = m_classes->selectedItems();
-    bool listed = false;
-    if (target != nullptr && !selected.isEmpty()) {
-        const QString chosen = classText(selected.front()->data(Qt::UserRole).toInt());
-        for (const char *entry : target->pressureEntries)
-            listed |= chosen == QLatin1String(entry);
-    }
+    const bool listed = target != nullptr && !selected.isEmpty()
+        && lookup::listedPressures(*target).contains(classText(selected.front()->data(Qt::UserRole).toInt()));
     m_apply->setEnabled(listed);
 }
 
 void RatingDialog::choose()
 {
     const QList<QTableWidgetItem *> selected = m_classes->selectedItems();
-    if (const lookup::FlangeStandard *target = targetPage(); target != nullptr && !selected.isEmpty())
+    if (const lookup::StandardRecord *target = targetPage(); target != nullptr && !selected.isEmpty())
         emit classChosen(*target, classText(selected.front()->data(Qt::UserRole).toInt()));
 }
 

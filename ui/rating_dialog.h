@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/connection.h"
-#include "lookup/flange_standard.h"
+#include "lookup/standards.h"
 #include "lookup/rating.h"
 
 #include <QDialog>
@@ -31,20 +31,20 @@ public:
     RatingDialog(const data::Connection &connection, QWidget *parent = nullptr);
 
     // The page the dialog was opened from; nullptr for a page of no standard.
-    void setOpenedFrom(const lookup::FlangeStandard *standard);
+    void setOpenedFrom(const lookup::StandardRecord *standard);
 
 signals:
-    void classChosen(const vantelo::lookup::FlangeStandard &standard, const QString &classText);
+    void classChosen(const vantelo::lookup::StandardRecord &standard, const QString &classText);
 
 private:
     void refresh();
     void showAnswer(const lookup::RatingGroup &group, double temperature, std::optional<double> mpa);
-    const lookup::FlangeStandard *targetPage() const;
+    const lookup::StandardRecord *targetPage() const;
     void updateButton();
     void choose();
 
     lookup::RatingTables m_tables;
-    const lookup::FlangeStandard *m_openedFrom = nullptr;
+    const lookup::StandardRecord *m_openedFrom = nullptr;
     QLineEdit *m_material;
     QLineEdit *m_temperature;
     QLineEdit *m_pressure;

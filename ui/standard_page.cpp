@@ -1,7 +1,7 @@
 #include "ui/standard_page.h"
 
 #include "lookup/diameter_list.h"
-#include "lookup/dimension_query.h"
+#include "lookup/pressure_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -26,16 +26,15 @@ void StandardPage::fillPressureList()
         return;
     QComboBox &list = *m_handles.pressureList;
     list.clear();
-    for (const char *entry : standard().pressureEntries)
-        list.addItem(QString::fromLatin1(entry));
+    list.addItems(lookup::listedPressures(standard()));
     selectEntry(list, 0);
 }
 
-QString StandardPage::pressureText() const
+QString StandardPage::statementPressure() const
 {
     // On the American pages the label's caption is the only store of the MPa text.
-    if (standard().pressureValueLabel != nullptr)
-        return m_handles.pressureValueLabel != nullptr ? m_handles.pressureValueLabel->caption() : QString();
+    if (m_handles.pressureValueLabel != nullptr)
+        return m_handles.pressureValueLabel->caption();
     return m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : QString();
 }
 
@@ -45,7 +44,7 @@ void StandardPage::refillDiameterList()
         if (const auto mpa = lookup::classPressure(standard(), m_handles.pressureList->currentText()))
             m_handles.pressureValueLabel->setCaption(*mpa);
     }
-    const QStringList entries = lookup::diameterEntries(standard(), pressureText(), m_connection);
+    const QStringList entries = lookup::diameterEntries(standard(), statementPressure(), m_connection);
     if (m_handles.diameterList == nullptr)
         return;
     QComboBox &list = *m_handles.diameterList;
@@ -60,17 +59,20 @@ void StandardPage::refillDiameterList()
 bool StandardPage::runQuery()
 {
     const QString diameter = m_handles.diameterList != nullptr ? m_handles.diameterList->currentText() : QString();
-    const std::optional<lookup::QueriedRow> row =
-        lookup::DimensionQuery(standard(), pressureText(), diameter, m_connection);
-    if (!row)
-        return false;
-    for (std::size_t i = 0; i < row->captions.size() && i < m_handles.resultLabels.size(); ++i) {
-        if (m_handles.resultLabels[i] != nullptr && row->captions[i])
-            m_handles.resultLabels[i]->setCaption(*row->captions[i]);
-    }
     const QString shownPressure =
         m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : QString();
-    m_lastFound = FoundRow{QString::fromUtf8(standard().record->caption), shownPressure, diameter, row->values};
+    lookup::FlangeLookup answer =
+        lookup::findFlange(standard(), shownPressure, statementPressure(), diameter, m_connection);
+    auto *flange = std::get_if<lookup::FoundFlange>(&answer);
+    if (flange == nullptr)
+        return false;
+    for (std::size_t place = 0; place < m_handles.resultLabels.size(); ++place) {
+        const std::optional<QString> caption =
+            lookup::captionOf(lookup::resultAt(standard(), int(place))->source, *flange);
+        if (m_handles.resultLabels[place] != nullptr && caption)
+            m_handles.resultLabels[place]->setCaption(*caption);
+    }
+    m_lastFound = std::move(*flange);
     emit rowFound(*m_lastFound);
     return true;
 }

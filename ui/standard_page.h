@@ -3,24 +3,15 @@
 #include "ui/page_handles.h"
 
 #include "data/connection.h"
+#include "lookup/found_flange.h"
 
 #include <QObject>
 
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace vantelo::ui {
-
-// A query that found its row, as the page showed it.
-struct FoundRow
-{
-    QString standard; // "HG20618"
-    QString pressure; // the pressure list's text: "1.6", "300#"
-    QString diameter; // the diameter list's text
-    std::vector<std::pair<QString, QString>> values; // column, value as text
-};
 
 // Ties one page's pressure list and query button to the lookups and applies
 // their results to the page's controls. Every failing step is skipped
@@ -32,7 +23,7 @@ class StandardPage final : public QObject
 public:
     StandardPage(const PageHandles &handles, const data::Connection &connection, QObject *parent = nullptr);
 
-    const lookup::FlangeStandard &standard() const { return *m_handles.standard; }
+    const lookup::StandardRecord &standard() const { return *m_handles.standard; }
     const PageHandles &handles() const { return m_handles; }
 
     // Clears the pressure list, puts in its fixed entries and selects the
@@ -40,6 +31,9 @@ public:
     void fillPressureList();
     // The pressure list's reaction: the class step, then the diameter list.
     void refillDiameterList();
+    // The pressure the page's statements use: the pressure list's text, on
+    // the American pages the MPa text the pressure-value label holds.
+    QString statementPressure() const;
     // The query button's reaction; true when a row was found and shown.
     bool runQuery();
 
@@ -49,17 +43,16 @@ public:
     bool pick(int pressureIndex, const QString &diameter);
 
     // The last query of this page that found its row.
-    const std::optional<FoundRow> &lastFound() const { return m_lastFound; }
+    const std::optional<lookup::FoundFlange> &lastFound() const { return m_lastFound; }
 
 signals:
-    void rowFound(const vantelo::ui::FoundRow &row);
+    void rowFound(const vantelo::lookup::FoundFlange &flange);
 
 private:
-    QString pressureText() const;
 
     PageHandles m_handles;
     const data::Connection &m_connection;
-    std::optional<FoundRow> m_lastFound;
+    std::optional<lookup::FoundFlange> m_lastFound;
 };
 
 // Attaches a page object to each page; the objects are owned by parent.

@@ -14,7 +14,6 @@
 #include "ui/main_window.h"
 
 #include "data/program_directory.h"
-#include "lookup/flange_standard.h"
 #include "ui/tab_control.h"
 
 #include <QAction>
@@ -394,7 +393,7 @@ void AfterLookupTest::exportDialogAsksAboutTheFileItWritesAndKeepsItsFolder()
 void AfterLookupTest::wholeTableSaysTheDataFileIsUnreadable()
 {
     const data::Connection unopened;
-    ui::WholeTableDialog dialog(ui::WholeTableModel::load(lookup::flangeStandards().front(), QStringLiteral("1.6"),
+    ui::WholeTableDialog dialog(ui::WholeTableModel::load(lookup::StandardRecords.front(), QStringLiteral("1.6"),
                                                           unopened),
                                 QStringLiteral("HG20593"), QString());
     auto *problem = dialog.findChild<QLabel *>(QStringLiteral("wholeTableProblem"));

@@ -7,8 +7,8 @@
 #include "ui/main_window.h"
 #include "ui/tab_control.h"
 
-#include "lookup/dimension_query.h"
-#include "lookup/flange_standard.h"
+#include "lookup/found_flange.h"
+#include "lookup/standards.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -95,16 +95,21 @@ void RatingDialogTest::chosenClassLandsWithTheDiameterKept()
     QTest::mouseClick(apply, Qt::LeftButton);
 
     QCOMPARE(form1.tabControl()->currentTab(), tab);
-    const lookup::FlangeStandard &standard = lookup::flangeStandards()[std::size_t(tab)];
-    QCOMPARE(form1.findChild<QComboBox *>(QLatin1String(standard.pressureList))->currentText(), classText);
-    QCOMPARE(form1.findChild<QComboBox *>(QLatin1String(standard.diameterList))->currentText(), QStringLiteral("100"));
-    const QString mpa = ui::findCaption(&form1, QLatin1String(standard.pressureValueLabel))->caption();
-    const std::optional<lookup::QueriedRow> row =
-        lookup::DimensionQuery(standard, mpa, QStringLiteral("100"), m_connection);
-    QVERIFY(row.has_value());
-    for (std::size_t i = 0; i < standard.bindings.size(); ++i) {
-        if (row->captions[i])
-            QCOMPARE(ui::findCaption(&form1, QLatin1String(standard.bindings[i].label))->caption(), *row->captions[i]);
+    const lookup::StandardRecord &standard = lookup::StandardRecords[std::size_t(tab)];
+    const auto nameOf = [&standard](lookup::ControlRole role) {
+        return QLatin1String(lookup::controlWith(standard, role)->name);
+    };
+    QCOMPARE(form1.findChild<QComboBox *>(nameOf(lookup::ControlRole::PressureList))->currentText(), classText);
+    QCOMPARE(form1.findChild<QComboBox *>(nameOf(lookup::ControlRole::DiameterList))->currentText(),
+             QStringLiteral("100"));
+    const QString mpa = ui::findCaption(&form1, nameOf(lookup::ControlRole::PressureValue))->caption();
+    const lookup::FlangeLookup found =
+        lookup::findFlange(standard, classText, mpa, QStringLiteral("100"), m_connection);
+    QVERIFY(std::holds_alternative<lookup::FoundFlange>(found));
+    for (int place = 0; place < lookup::resultCount(standard); ++place) {
+        const lookup::ControlRow *label = lookup::resultAt(standard, place);
+        if (const auto caption = lookup::captionOf(label->source, std::get<lookup::FoundFlange>(found)))
+            QCOMPARE(ui::findCaption(&form1, QLatin1String(label->name))->caption(), *caption);
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "cli/query_request.h"
 
-#include "lookup/standard_facts.h"
+#include "lookup/standard_record.h"
 
 #include <QTest>
 
@@ -54,7 +54,7 @@ void CommandLineParsingTest::readsTheRequest()
                    .arg(r.measured.holeTolerance);
     else
         text = QStringLiteral("%1 %2 %3 DN %4")
-                   .arg(vantelo::lookup::standardName(*r.standard), r.pressure.listed, r.pressure.stored, r.diameter);
+                   .arg(QString::fromUtf8(r.standard->caption), r.pressure.listed, r.pressure.stored, r.diameter);
     QCOMPARE(text, request);
 }
 

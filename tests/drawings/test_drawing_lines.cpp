@@ -3,7 +3,8 @@
 
 #include "drawings/dimension_lines.h"
 #include "drawings/drawing_images.h"
-#include "ui/tab_pages.h"
+#include "lookup/standards.h"
+#include "ui/twips.h"
 #include "ui/picture_control.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ struct StraightRun
 // given device pixel ratio, in device pixels.
 QImage shownOnPage(int tab, int ratio, QSizeF *scale)
 {
-    for (const vantelo::ui::ControlRow &row : vantelo::ui::tabPages()[tab - 1].controls) {
+    for (const vantelo::ui::ControlRow &row : vantelo::lookup::StandardRecords[std::size_t(tab - 1)].page) {
         if (row.kind != vantelo::ui::ControlKind::Picture)
             continue;
         using Fit = vantelo::ui::PictureControl::Fit;

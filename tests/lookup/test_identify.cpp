@@ -5,7 +5,7 @@
 
 #include "data/connection.h"
 #include "lookup/identify.h"
-#include "lookup/standard_facts.h"
+#include "lookup/standard_record.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,8 +21,8 @@ namespace {
 QStringList namesOf(const lookup::IdentifiedFlange &flange)
 {
     QStringList names;
-    for (const lookup::FlangeStandard *standard : flange.standards)
-        names << lookup::standardName(*standard);
+    for (const lookup::StandardRecord *standard : flange.standards)
+        names << QString::fromUtf8(standard->caption);
     return names;
 }
 

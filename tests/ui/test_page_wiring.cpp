@@ -1,13 +1,12 @@
-// Each standard's page hands its page object exactly the controls the
-// standard names; a name the page lacks is reported, never skipped.
+// Each standard's page hands its page object the controls of the roles its
+// record names, bound as the page is built; every row makes its control.
 #include "ui/main_window.h"
-#include "ui/page_builder.h"
-#include "ui/tab_pages.h"
 
+#include "lookup/standards.h"
+
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QtTest>
-
-#include <vector>
 
 using namespace vantelo;
 
@@ -16,43 +15,54 @@ class TestPageWiring final : public QObject
     Q_OBJECT
 
 private slots:
-    void everyPageBindsEveryNamedControl();
-    void missingOrForeignControlIsReported();
+    void everyPageBindsEveryRole();
+    void everyRowMakesOneControl();
 };
 
-void TestPageWiring::everyPageBindsEveryNamedControl()
+namespace {
+
+QString nameOf(const QObject *control)
+{
+    return control != nullptr ? control->objectName() : QStringLiteral("(none)");
+}
+
+QString nameOf(const ui::Caption *label)
+{
+    return nameOf(dynamic_cast<const QObject *>(label));
+}
+
+} // namespace
+
+void TestPageWiring::everyPageBindsEveryRole()
 {
     const ui::Form1 form;
-    QCOMPARE(form.pages().size(), lookup::flangeStandards().size());
+    QCOMPARE(form.pages().size(), lookup::StandardRecords.size());
     for (const ui::PageHandles &page : form.pages()) {
-        QVERIFY2(page.unbound.isEmpty(), qPrintable(page.unbound.join(u' ')));
-        QCOMPARE(page.pressureList->objectName(), QString::fromLatin1(page.standard->pressureList));
-        QCOMPARE(page.diameterList->objectName(), QString::fromLatin1(page.standard->diameterList));
-        QCOMPARE(page.pressureValueLabel != nullptr, page.standard->pressureValueLabel != nullptr);
-        QCOMPARE(page.resultLabels.size(), page.standard->bindings.size());
-        for (std::size_t i = 0; i < page.resultLabels.size(); ++i) {
-            const auto *label = dynamic_cast<const QWidget *>(page.resultLabels[i]);
-            QVERIFY(label != nullptr);
-            QCOMPARE(label->objectName(), QString::fromLatin1(page.standard->bindings[i].label));
-        }
+        const lookup::StandardRecord &record = *page.standard;
+        const auto named = [&record](lookup::ControlRole role) {
+            const lookup::ControlRow *row = lookup::controlWith(record, role);
+            return row != nullptr ? QString::fromLatin1(row->name) : QStringLiteral("(none)");
+        };
+        QCOMPARE(nameOf(page.pressureList), named(lookup::ControlRole::PressureList));
+        QCOMPARE(nameOf(page.diameterList), named(lookup::ControlRole::DiameterList));
+        QCOMPARE(nameOf(page.queryButton), named(lookup::ControlRole::QueryButton));
+        QCOMPARE(nameOf(page.pressureValueLabel), named(lookup::ControlRole::PressureValue));
+        QCOMPARE(int(page.resultLabels.size()), lookup::resultCount(record));
+        for (std::size_t place = 0; place < page.resultLabels.size(); ++place)
+            QCOMPARE(nameOf(page.resultLabels[place]), QString::fromLatin1(lookup::resultAt(record, int(place))->name));
     }
 }
 
-void TestPageWiring::missingOrForeignControlIsReported()
+void TestPageWiring::everyRowMakesOneControl()
 {
-    // HG20618's record with one label that exists nowhere, one of another
-    // tab's labels, and a list named where a label belongs.
-    lookup::FlangeStandard standard = lookup::flangeStandards()[6];
-    std::vector<lookup::ResultBinding> bindings(standard.bindings.begin(), standard.bindings.end());
-    bindings[0].label = "Label999";
-    bindings[1].label = "Label2";
-    bindings[2].label = "Combo14";
-    standard.bindings = bindings;
-    QWidget page;
-    const ui::BuiltPage built = ui::buildPage(&page, ui::tabPages()[6].controls, &standard);
-    QCOMPARE(built.handles.unbound, (QStringList{"Label999", "Label2", "Combo14"}));
-    QCOMPARE(built.handles.resultLabels[0], nullptr);
-    QVERIFY(built.handles.resultLabels[3] != nullptr);
+    const ui::Form1 form;
+    for (const ui::PageHandles &page : form.pages()) {
+        const QWidget *onPage = page.pressureList->parentWidget();
+        for (const lookup::ControlRow &row : page.standard->page) {
+            const auto made = onPage->findChildren<QWidget *>(QString::fromLatin1(row.name), Qt::FindDirectChildrenOnly);
+            QVERIFY2(made.size() == 1, row.name);
+        }
+    }
 }
 
 QTEST_MAIN(TestPageWiring)

@@ -10,6 +10,8 @@
 #include "ui/unreadable_data_file.h"
 #include "ui/window_command.h"
 
+#include "lookup/standards.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -38,7 +40,7 @@ AfterLookupActions::AfterLookupActions(QWidget &window, TabControl &tabs, const 
 
     m_pages.assign(std::size_t(tabs.tabCount()), nullptr);
     for (const StandardPage *source : pages) {
-        const int index = source->standard().tab - 1;
+        const int index = lookup::tabOf(source->standard()) - 1;
         QWidget *page = tabs.page(index);
         if (page == nullptr)
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control_row.h"
+#include "ui/twips.h"
 
 #include <QList>
 #include <QRect>

@@ -1,38 +1,40 @@
 #include "ui/after_lookup/flange_clipboard.h"
 
+#include "ui/after_lookup/flange_texts.h"
+
 #include <QMimeData>
 
 namespace vantelo::ui {
 namespace {
 
-QString valueText(const Dimension &dimension)
+QString valueText(const lookup::FoundFlange &flange, const QString &column)
 {
-    return dimension.value.value_or(QString::fromUtf16(kUnknownMark));
+    return flange.text(column).value_or(QString::fromUtf16(kUnknownMark));
 }
 
 } // namespace
 
-QString flangePlainText(const FoundFlange &flange)
+QString flangePlainText(const lookup::FoundFlange &flange)
 {
-    QString text = flange.headline() + QLatin1Char('\n');
-    for (const Dimension &dimension : flange.dimensions)
-        text += dimension.column + QLatin1Char('\t') + valueText(dimension) + QLatin1Char('\n');
+    QString text = headline(flange) + QLatin1Char('\n');
+    for (const QString &column : lookup::shownColumns(*flange.standard))
+        text += column + QLatin1Char('\t') + valueText(flange, column) + QLatin1Char('\n');
     if (flange.bolts)
         text += QString::fromUtf8(lookup::BoltThreadColumn) + QLatin1Char('\t') + flange.bolts->thread + QLatin1Char('\n');
     return text;
 }
 
-QString flangeHtml(const FoundFlange &flange)
+QString flangeHtml(const lookup::FoundFlange &flange)
 {
     // The headline is a paragraph of its own above the table: spreadsheets
     // paste a table caption into the first cell together with its value.
     // The stated charset keeps the Chinese names intact in office programs.
     QString html = QStringLiteral("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">"
                                   "</head><body>\n<p>%1</p>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
-                       .arg(flange.headline().toHtmlEscaped());
-    for (const Dimension &dimension : flange.dimensions) {
+                       .arg(headline(flange).toHtmlEscaped());
+    for (const QString &column : lookup::shownColumns(*flange.standard)) {
         html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
-                    .arg(dimension.column.toHtmlEscaped(), valueText(dimension).toHtmlEscaped());
+                    .arg(column.toHtmlEscaped(), valueText(flange, column).toHtmlEscaped());
     }
     if (flange.bolts) {
         html += QStringLiteral("<tr><th align=\"left\">%1</th><td align=\"right\">%2</td></tr>\n")
@@ -41,7 +43,7 @@ QString flangeHtml(const FoundFlange &flange)
     return html + QStringLiteral("</table>\n</body></html>\n");
 }
 
-QMimeData *flangeMimeData(const FoundFlange &flange)
+QMimeData *flangeMimeData(const lookup::FoundFlange &flange)
 {
     auto *data = new QMimeData;
     data->setText(flangePlainText(flange));

@@ -1,6 +1,7 @@
 #include "ui/after_lookup/page_after_lookup.h"
 
 #include "ui/after_lookup/drawing_sheet.h"
+#include "ui/after_lookup/flange_texts.h"
 #include "ui/after_lookup/stale_mark.h"
 #include "ui/after_lookup/value_origin_text.h"
 #include "ui/after_lookup/whole_table_dialog.h"
@@ -8,7 +9,7 @@
 #include "ui/after_lookup/whole_table_model.h"
 
 #include "data/flange_columns.h"
-#include "lookup/diameter_list.h"
+#include "lookup/pressure_texts.h"
 #include "lookup/value_origin.h"
 
 #include <QComboBox>
@@ -18,12 +19,6 @@
 
 namespace vantelo::ui {
 namespace {
-
-QString titleOf(const lookup::StandardRecord &record)
-{
-    const ControlRow *title = lookup::controlWith(record, ControlRole::Title);
-    return title != nullptr ? QString::fromUtf8(title->text) : QString();
-}
 
 constexpr int kHoverMargin = 4;
 
@@ -38,15 +33,16 @@ QRect hoverArea(const QWidget &label)
 PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, const data::Connection &connection,
                                  QObject *parent)
     : QObject(parent)
+    , m_source(source)
     , m_standard(source.standard())
     , m_handles(source.handles())
     , m_page(&page)
     , m_connection(connection)
-    , m_title(titleOf(*m_standard.record))
 {
-    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
-        if (auto *label = dynamic_cast<QWidget *>(m_handles.resultLabels[i])) {
-            label->setAccessibleName(labelColumns(m_standard.bindings[i]).join(QStringLiteral(" / ")));
+    for (std::size_t place = 0; place < m_handles.resultLabels.size(); ++place) {
+        if (auto *label = dynamic_cast<QWidget *>(m_handles.resultLabels[place])) {
+            label->setAccessibleName(
+                lookup::labelColumns(lookup::resultAt(m_standard, int(place))->source).join(QStringLiteral(" / ")));
             // Where a value comes from is looked up on hover, not with every query.
             label->installEventFilter(this);
         }
@@ -63,18 +59,9 @@ PageAfterLookup::PageAfterLookup(const StandardPage &source, QWidget &page, cons
         take(*source.lastFound());
 }
 
-void PageAfterLookup::take(const FoundRow &row)
+void PageAfterLookup::take(const lookup::FoundFlange &flange)
 {
-    FoundFlange flange;
-    flange.standard = row.standard;
-    flange.title = m_title;
-    flange.pressure = row.pressure;
-    flange.pressureMpa = lookup::classPressure(m_standard, row.pressure).value_or(QString());
-    flange.diameter = row.diameter;
-    for (const QString &column : shownColumns(m_standard))
-        flange.dimensions.push_back({column, valueIn(row.values, column)});
-    flange.bolts = lookup::boltThread(m_connection, *m_standard.record, flange.storedPressure(), flange.diameter);
-    m_found = std::move(flange);
+    m_found = flange;
     updateStale();
     emit foundChanged();
 }
@@ -93,18 +80,10 @@ void PageAfterLookup::updateStale()
     }
 }
 
-QString PageAfterLookup::currentPressure() const
-{
-    // What the page's own statements use: on the American pages the MPa label.
-    if (m_handles.pressureValueLabel != nullptr)
-        return m_handles.pressureValueLabel->caption();
-    return m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : QString();
-}
-
 std::optional<QString> PageAfterLookup::origin(const QString &column) const
 {
     const lookup::ValueOrigin origin = lookup::valueOrigin(m_connection, QString::fromUtf8(m_standard.table),
-                                                           m_found->storedPressure(), m_found->diameter, column);
+                                                           m_found->storedPressure, m_found->diameter, column);
     switch (origin.kind) {
     case lookup::ValueOrigin::Kind::Known:
         return originText(origin.source, origin.reference, origin.confidence);
@@ -120,13 +99,13 @@ QString PageAfterLookup::toolTip(const QWidget &label) const
 {
     if (!m_found)
         return {};
-    for (std::size_t i = 0; i < m_standard.bindings.size() && i < m_handles.resultLabels.size(); ++i) {
-        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[i]) != &label)
+    for (std::size_t place = 0; place < m_handles.resultLabels.size(); ++place) {
+        if (dynamic_cast<const QWidget *>(m_handles.resultLabels[place]) != &label)
             continue;
         if (m_stale)
             return staleToolTip(*m_found);
-        const QStringList columns = labelColumns(m_standard.bindings[i]);
-        if (m_handles.resultLabels[i]->caption().isEmpty())
+        const QStringList columns = lookup::labelColumns(lookup::resultAt(m_standard, int(place))->source);
+        if (m_handles.resultLabels[place]->caption().isEmpty())
             return columns.join(QStringLiteral(" / ")) + QLatin1Char('\n') + unknownValueText();
         QString text = labelToolTip(columns, *m_found, [this](const QString &column) { return origin(column); });
         // The bolts go with the label that shows their holes.
@@ -163,10 +142,10 @@ bool PageAfterLookup::eventFilter(QObject *watched, QEvent *event)
 
 DrawingSheet PageAfterLookup::sheet() const
 {
-    QString caption = m_found ? m_found->headline() : QString();
+    QString caption = m_found ? headline(*m_found) : QString();
     if (m_found && m_found->bolts)
         caption += QStringLiteral("  ") + QString::fromUtf8(lookup::BoltThreadColumn) + u' ' + m_found->bolts->countText();
-    return DrawingSheet(*m_page, m_standard.record->page, caption);
+    return DrawingSheet(*m_page, m_standard.page, caption);
 }
 
 QString PageAfterLookup::suggestedFileName() const
@@ -174,8 +153,7 @@ QString PageAfterLookup::suggestedFileName() const
     if (!m_found)
         return {};
     QString name = QStringLiteral("%1_%2%3_DN%4")
-                       .arg(m_found->standard,
-                            m_found->pressureMpa.isEmpty() ? QStringLiteral("PN") : QStringLiteral("Class"),
+                       .arg(QString::fromUtf8(m_standard.caption), lookup::pressureKind(m_standard),
                             m_found->pressure, m_found->diameter);
     // A typed pressure may hold anything; the name stays one plain file name.
     static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
@@ -184,13 +162,10 @@ QString PageAfterLookup::suggestedFileName() const
 
 WholeTableDialog *PageAfterLookup::makeWholeTableDialog(QWidget *parent) const
 {
-    const QString pressure = currentPressure();
-    FoundFlange heading;
-    heading.pressure = m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : pressure;
-    if (m_handles.pressureValueLabel != nullptr)
-        heading.pressureMpa = pressure;
-    const QString title = QString::fromUtf8(m_standard.record->caption) + QLatin1Char(' ') + m_title
-        + QStringLiteral("  ") + heading.pressureText();
+    const QString pressure = m_source.statementPressure();
+    const QString listed = m_handles.pressureList != nullptr ? m_handles.pressureList->currentText() : pressure;
+    const QString title = QString::fromUtf8(m_standard.caption) + QLatin1Char(' ') + pageTitle(m_standard)
+        + QStringLiteral("  ") + pressureText(m_standard, listed, pressure);
     const QString diameter = m_handles.diameterList != nullptr ? m_handles.diameterList->currentText() : QString();
     WholeTableReading reading(parent);
     WholeTableModel *model = WholeTableModel::load(m_standard, pressure, m_connection,

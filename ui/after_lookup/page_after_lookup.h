@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/after_lookup/found_flange.h"
 #include "ui/standard_page.h"
 
 #include "data/connection.h"
@@ -27,7 +26,7 @@ public:
                     QObject *parent = nullptr);
 
     QWidget *page() const { return m_page; }
-    const std::optional<FoundFlange> &found() const { return m_found; }
+    const std::optional<lookup::FoundFlange> &found() const { return m_found; }
 
     DrawingSheet sheet() const;
     // A file name without suffix naming the flange shown, "HG20593_PN1.6_DN100".
@@ -53,17 +52,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void take(const FoundRow &row);
+    void take(const lookup::FoundFlange &flange);
     void updateStale();
-    QString currentPressure() const;
     std::optional<QString> origin(const QString &column) const;
 
-    const lookup::FlangeStandard &m_standard;
+    const StandardPage &m_source;
+    const lookup::StandardRecord &m_standard;
     const PageHandles &m_handles;
     QWidget *m_page;
     const data::Connection &m_connection;
-    QString m_title;
-    std::optional<FoundFlange> m_found;
+    std::optional<lookup::FoundFlange> m_found;
     bool m_stale = false;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/after_lookup/stale_mark.h"
 
+#include "lookup/pressure_texts.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -17,10 +19,12 @@ void markStale(QWidget &label, bool stale)
     label.setPalette(palette);
 }
 
-QString staleToolTip(const FoundFlange &flange)
+QString staleToolTip(const lookup::FoundFlange &flange)
 {
-    const QString pressure = flange.pressureMpa.isEmpty() ? QStringLiteral("PN") + flange.pressure
-                                                          : QStringLiteral("Class ") + flange.pressure;
+    const QString kind = lookup::pressureKind(*flange.standard);
+    const QString pressure = flange.standard->system() == lookup::FlangeSystem::European
+        ? kind + flange.pressure
+        : kind + u' ' + flange.pressure;
     return QStringLiteral("显示的是 %1 DN%2 的尺寸；请按查询").arg(pressure, flange.diameter);
 }
 

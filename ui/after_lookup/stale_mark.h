@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/after_lookup/found_flange.h"
+#include "lookup/found_flange.h"
 
 class QWidget;
 
@@ -11,6 +11,6 @@ namespace vantelo::ui {
 void markStale(QWidget &label, bool stale);
 
 // "显示的是 PN1.6 DN100 的尺寸；请按查询": which flange the labels still show.
-QString staleToolTip(const FoundFlange &flange);
+QString staleToolTip(const lookup::FoundFlange &flange);
 
 } // namespace vantelo::ui

@@ -62,12 +62,11 @@ QString boltsToolTip(const lookup::BoltThread &bolts)
     return text;
 }
 
-QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf)
+QString labelToolTip(const QStringList &columns, const lookup::FoundFlange &flange, const OriginOf &originOf)
 {
     QStringList paragraphs;
     for (const QString &column : columns) {
-        const auto dimension = std::ranges::find(flange.dimensions, column, &Dimension::column);
-        const bool unknown = dimension != flange.dimensions.end() && !dimension->value;
+        const bool unknown = !flange.text(column);
         QString text = column;
         if (unknown)
             text += QLatin1Char('\n') + unknownValueText();

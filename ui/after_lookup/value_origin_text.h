@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/after_lookup/found_flange.h"
+#include "lookup/found_flange.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,6 +33,6 @@ QString boltsToolTip(const lookup::BoltThread &bolts);
 
 // A result label's tooltip: for each column it shows, the column's name and
 // either where its value comes from or that it is unknown.
-QString labelToolTip(const QStringList &columns, const FoundFlange &flange, const OriginOf &originOf);
+QString labelToolTip(const QStringList &columns, const lookup::FoundFlange &flange, const OriginOf &originOf);
 
 } // namespace vantelo::ui

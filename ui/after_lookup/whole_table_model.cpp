@@ -1,12 +1,12 @@
 #include "ui/after_lookup/whole_table_model.h"
 
-#include "ui/after_lookup/found_flange.h"
 #include "ui/after_lookup/value_origin_text.h"
 
 #include "data/engine_guard.h"
 #include "data/flange_columns.h"
 #include "data/value_text.h"
 #include "lookup/bolt_thread.h"
+#include "lookup/found_flange.h"
 #include "lookup/statements.h"
 
 #include <QBrush>
@@ -54,11 +54,11 @@ void WholeTableModel::addBolts(const QHash<QString, QString> &threads)
     }
 }
 
-WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, const QString &pressure,
+WholeTableModel *WholeTableModel::load(const lookup::StandardRecord &standard, const QString &pressure,
                                        const data::Connection &connection, const KeepGoing &keepGoing,
                                        QObject *parent)
 {
-    const QStringList dimensions = shownColumns(standard);
+    const QStringList dimensions = lookup::shownColumns(standard);
     auto model = std::make_unique<WholeTableModel>(QStringList{kDiameterColumn} + dimensions, std::vector<Row>{},
                                                    parent);
     if (!connection.isOpen()) {
@@ -88,7 +88,7 @@ WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, c
             lastDiameter = diameter;
             if (qsizetype(model->m_rows.size()) == kMostRows) {
                 model->m_problem = QStringLiteral("只列出了前 %1 行。").arg(kMostRows);
-                model->addBolts(lookup::boltThreadsAt(connection, *standard.record, pressure));
+                model->addBolts(lookup::boltThreadsAt(connection, standard, pressure));
                 return model.release();
             }
             Row row{diameter};
@@ -102,7 +102,7 @@ WholeTableModel *WholeTableModel::load(const lookup::FlangeStandard &standard, c
         if (keepGoing && !keepGoing(qsizetype(model->m_rows.size())))
             return nullptr;
     }
-    model->addBolts(lookup::boltThreadsAt(connection, *standard.record, pressure));
+    model->addBolts(lookup::boltThreadsAt(connection, standard, pressure));
     return model.release();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/flange_standard.h"
+#include "lookup/standard_record.h"
 
 #include "data/connection.h"
 
@@ -37,7 +37,7 @@ public:
     // page's query could ask for the row that query would find first. A
     // failed statement gives no rows; an unopened data file gives a problem
     // instead. nullptr when keepGoing stopped the reading.
-    static WholeTableModel *load(const lookup::FlangeStandard &standard, const QString &pressure,
+    static WholeTableModel *load(const lookup::StandardRecord &standard, const QString &pressure,
                                  const data::Connection &connection, const KeepGoing &keepGoing = {},
                                  QObject *parent = nullptr);
 

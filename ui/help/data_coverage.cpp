@@ -1,9 +1,7 @@
 #include "ui/help/data_coverage.h"
 
-#include "ui/after_lookup/found_flange.h"
-
-#include "lookup/flange_standard.h"
-#include "lookup/standard_facts.h"
+#include "lookup/found_flange.h"
+#include "lookup/standards.h"
 
 namespace vantelo::ui {
 namespace {
@@ -34,15 +32,15 @@ std::optional<std::vector<TableCoverage>> dataCoverage(const data::Connection &c
     if (!connection.isOpen())
         return std::nullopt;
     std::vector<TableCoverage> coverage;
-    for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
-        TableCoverage table{lookup::standardName(standard)};
+    for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
+        TableCoverage table{QString::fromUtf8(standard.caption)};
         // count(column) counts the cells that hold a value.
-        const QStringList columns = shownColumns(standard);
+        const QStringList columns = lookup::shownColumns(standard);
         QStringList counts{QStringLiteral("count(*) as rows")};
         for (qsizetype i = 0; i < columns.size(); ++i)
             counts << QStringLiteral("count(%1) as c%2").arg(quotedName(columns[i])).arg(i);
         const std::optional<data::ResultSet> row = connection.execute(
-            QStringLiteral("select %1 from %2").arg(counts.join(u','), quotedName(lookup::tableName(standard))), nullptr, 1);
+            QStringLiteral("select %1 from %2").arg(counts.join(u','), quotedName(QString::fromUtf8(standard.table))), nullptr, 1);
         if (row && !row->atEnd()) {
             table.rows = countIn(*row, QStringLiteral("rows"));
             for (qsizetype i = 0; i < columns.size(); ++i)

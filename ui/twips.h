@@ -4,7 +4,7 @@
 
 namespace vantelo::ui {
 
-// A page's layout rows are part of its standard's record.
+// A page's layout rows, in twips, are part of its standard's record.
 using lookup::ControlKind;
 using lookup::ControlRole;
 using lookup::ControlRow;

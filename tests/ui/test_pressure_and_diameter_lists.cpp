@@ -2,11 +2,13 @@
 // American pages and the diameter list that follows the chosen pressure.
 
 #include "support/data_file_writer.h"
-#include "support/fake_page.h"
+#include "support/window_pages.h"
 
 #include "data/connection.h"
-#include "lookup/pressure_class_table.h"
+#include "lookup/pressure_texts.h"
+#include "lookup/standards.h"
 #include "ui/standard_page.h"
+#include "ui/tab_control.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -59,14 +61,14 @@ private:
 
     QTemporaryDir m_dir;
     data::Connection m_connection;
-    std::unique_ptr<test::FakeForm> m_form;
+    std::unique_ptr<test::WindowPages> m_form;
     std::vector<ui::StandardPage *> m_pages;
 };
 
 void TestPressureAndDiameterLists::init()
 {
     m_connection = data::Connection();
-    m_form = std::make_unique<test::FakeForm>();
+    m_form = std::make_unique<test::WindowPages>();
 }
 
 void TestPressureAndDiameterLists::cleanup()
@@ -80,7 +82,7 @@ void TestPressureAndDiameterLists::load(const QStringList &statements)
     QVERIFY(test::writeDataFile(path, statements));
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     QVERIFY(m_connection.open());
-    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, &m_form->window());
     ui::FillPressureLists(m_pages);
 }
 
@@ -89,7 +91,7 @@ void TestPressureAndDiameterLists::loadWithoutFile()
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
                                      + m_dir.filePath(QStringLiteral("absent/FLDATA.mdb")));
     QVERIFY(!m_connection.open());
-    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, m_form.get());
+    m_pages = ui::attachStandardPages(m_form->pages(), m_connection, &m_form->window());
     ui::FillPressureLists(m_pages);
 }
 
@@ -164,11 +166,12 @@ void TestPressureAndDiameterLists::classTranslation()
 void TestPressureAndDiameterLists::classComparisonIsExact_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("classesTested");
+    QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("expected"); // empty: no translation
     QTest::newRow("150#") << "150#" << 6 << "2.0";
     QTest::newRow("2500# on a six-class page") << "2500#" << 6 << "42.0";
     QTest::newRow("2500# on the five-class page") << "2500#" << 5 << "";
+    QTest::newRow("a class on a European page") << "150#" << 1 << "";
     QTest::newRow("leading blank") << " 150#" << 6 << "";
     QTest::newRow("without hash") << "150" << 6 << "";
     QTest::newRow("an MPa text") << "2.0" << 6 << "";
@@ -178,9 +181,9 @@ void TestPressureAndDiameterLists::classComparisonIsExact_data()
 void TestPressureAndDiameterLists::classComparisonIsExact()
 {
     QFETCH(QString, text);
-    QFETCH(int, classesTested);
+    QFETCH(int, tab);
     QFETCH(QString, expected);
-    QCOMPARE(lookup::PressureClassTable(text, classesTested).value_or(QString()), expected);
+    QCOMPARE(lookup::classPressure(lookup::StandardRecords[std::size_t(tab - 1)], text).value_or(QString()), expected);
 }
 
 void TestPressureAndDiameterLists::diameterListHoldsDistinctDiametersAsPlainNumbers()
@@ -245,7 +248,8 @@ void TestPressureAndDiameterLists::keyboardPickRefillsTheDiameterList()
 {
     load({test::createFlangeTable("_HG20595", NoColumns),
           "insert into _HG20595 values ('1.0', 10), ('1.6', 20), ('1.6', 25)"});
-    m_form->show();
+    m_form->window().tabControl()->setCurrentTab(2);
+    m_form->window().show();
     QComboBox *pressures = m_form->list("Combo5");
     pressures->setFocus();
     QTest::keyClick(pressures, Qt::Key_Down);
@@ -259,7 +263,8 @@ void TestPressureAndDiameterLists::typingInTheEditablePressureListDoesNotRefill(
 {
     load({test::createFlangeTable("_HG20596", NoColumns),
           "insert into _HG20596 values ('0.6', 10), ('1.0', 20)"});
-    m_form->show();
+    m_form->window().tabControl()->setCurrentTab(3);
+    m_form->window().show();
     QComboBox *pressures = m_form->list("Combo7");
     pressures->lineEdit()->selectAll();
     QTest::keyClicks(pressures->lineEdit(), QStringLiteral("1.0"));
