@@ -95,7 +95,10 @@ struct StandardRecord
     std::span<const ControlRow> page; // front to back: the first row lies on top
 
     // The American pages, and only they, list pressure classes.
-    constexpr FlangeSystem system() const { return classesListed > 0 ? FlangeSystem::American : FlangeSystem::European; }
+    constexpr FlangeSystem system() const
+    {
+        return classesListed > 0 ? FlangeSystem::American : FlangeSystem::European;
+    }
 };
 
 // The label at a place in a page's query order, or nullptr.

@@ -65,9 +65,10 @@ constexpr bool fitsItsRole(const ControlRow &row)
     return row.kind == ControlKind::Label;
 }
 
-// Every control of the kind its role needs; one pressure list, diameter list and query button each; a pressure-value
-// label exactly on the pages that list classes; results numbered 0 to n-1,
-// each reading the columns its pattern needs.
+// Every control of the kind its role needs; one pressure list, diameter
+// list and query button each; a pressure-value label exactly on the pages
+// that list classes; results numbered 0 to n-1, each reading the columns its
+// pattern needs.
 constexpr bool isComplete(const StandardRecord &record)
 {
     if (!std::ranges::all_of(record.page, fitsItsRole))
