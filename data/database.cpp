@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "engine_guard.h"
+#include "error_text.h"
 #include "file_format.h"
 #include "isolated_import.h"
 #include "schema_names.h"
@@ -10,12 +11,6 @@
 namespace vantelo::data {
 
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 QString engineError(sqlite3 *db)
 {

@@ -1,7 +1,8 @@
 #include "isolated_import.h"
 
-#include "program_directory.h"
 #include "database_image.h"
+#include "error_text.h"
+#include "program_directory.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -30,8 +31,7 @@ qsizetype imageSizeLimit(const QString &path)
 
 sqlite3 *fail(QString *error, const QString &reason)
 {
-    if (error)
-        *error = reason;
+    setError(error, reason);
     return nullptr;
 }
 
