@@ -12,6 +12,19 @@
 
 namespace vantelo::lookup {
 
+// The tolerances a measurement is compared with unless others are given, in mm.
+inline constexpr double DefaultLengthTolerance = 2.0; // D and K
+inline constexpr double DefaultHoleTolerance = 1.0;   // L
+// More bolt holes than any flange has, and few enough to work a distance out.
+inline constexpr int MostBoltHoles = 1000;
+
+// Whether a length can be compared: a finite number above zero.
+bool isMeasurableLength(double mm);
+// Whether a tolerance can be used: a finite number, 0 or more.
+bool isTolerance(double mm);
+// The hole count n a number gives: a whole number from 1 to MostBoltHoles.
+std::optional<int> boltCountOf(double count);
+
 // What was measured on a flange; an absent value is not compared. The bolt
 // circle K may be given directly or as the centre distance of two adjacent
 // or two opposite bolt holes, which needs the hole count.
@@ -23,8 +36,8 @@ struct Measurements
     std::optional<double> boltHole;        // L
     std::optional<double> adjacentHoleDistance;
     std::optional<double> oppositeHoleDistance;
-    double lengthTolerance = 2.0; // for D and K, in mm
-    double holeTolerance = 1.0;   // for L, in mm
+    double lengthTolerance = DefaultLengthTolerance; // for D and K
+    double holeTolerance = DefaultHoleTolerance;     // for L
 };
 
 enum class MeasurementProblem {
@@ -35,7 +48,8 @@ enum class MeasurementProblem {
     DistanceNeedsCount,     // a hole distance without n
     DistanceNeedsTwoHoles,  // adjacent holes on n = 1
     OppositeNeedsEvenCount, // opposite holes on an odd n
-    TooLarge,               // K worked out from a distance, or a length with its tolerance, overflows
+    TooLarge,               // K worked out from a distance overflows
+    ToleranceTooLarge,      // a length with its tolerance overflows
 };
 
 // Why the measurements cannot be compared, or std::nullopt when they can.
