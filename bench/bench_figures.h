@@ -6,7 +6,9 @@
 
 #include <functional>
 
-struct sqlite3;
+namespace vantelo::data::builder {
+class SqliteWriter;
+}
 
 namespace vantelo::bench {
 
@@ -34,7 +36,7 @@ double medianOpenMs(const QString &path, int runs);
 // Copies the shipped data file into directory as FLDATA.mdb and runs fill
 // on the copy in one transaction; false when any step fails.
 bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
-                       const std::function<bool(sqlite3 *)> &fill);
+                       const std::function<bool(data::builder::SqliteWriter &)> &fill);
 
 // Copies the shipped data file into directory and adds extraRows rows to the
 // first page's table (under pressures and diameters the click does not ask

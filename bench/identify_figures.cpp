@@ -8,6 +8,7 @@
 #include "lookup/identify.h"
 #include "lookup/standard_facts.h"
 #include "lookup/statements.h"
+#include "tools/sqlite_writer.h"
 
 #include <QProcess>
 
@@ -59,7 +60,7 @@ double medianIdentifyMs(const QString &dataFile, int runs, bool checked)
 
 bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory, int rowsPerTable)
 {
-    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](sqlite3 *db) {
+    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](data::builder::SqliteWriter &file) {
         bool ok = true;
         for (const lookup::FlangeStandard &standard : lookup::flangeStandards()) {
             // Spread over the sizes real flanges have, so that the filter
@@ -71,7 +72,7 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
                                      "10 + (i % 20000) * 0.1, 4 + 4 * (i % 10), 10 + i % 30 from r")
                                      .arg(lookup::tableName(standard))
                                      .arg(rowsPerTable);
-            ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+            ok = ok && file.exec(fill.toStdString());
         }
         return ok;
     });

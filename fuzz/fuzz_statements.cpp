@@ -5,11 +5,10 @@
 #include "data/connection.h"
 #include "lookup/result_binding.h"
 #include "lookup/statements.h"
+#include "tools/sqlite_writer.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -55,14 +54,14 @@ const data::Connection &connection()
 {
     static QTemporaryDir dir;
     static data::Connection opened = [] {
-        const QByteArray path = dir.filePath(QStringLiteral("FLDATA.mdb")).toUtf8();
-        sqlite3 *db = nullptr;
-        sqlite3_open(path.constData(), &db);
-        for (const lookup::FlangeStandard &standard : lookup::flangeStandards())
-            sqlite3_exec(db, tableStatements(standard).constData(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+        {
+            data::builder::SqliteWriter file(path.toStdU16String());
+            for (const lookup::FlangeStandard &standard : lookup::flangeStandards())
+                file.exec(tableStatements(standard).toStdString());
+        }
         data::Connection c;
-        c.setConnectionString(QStringLiteral("Data Source=") + QString::fromUtf8(path));
+        c.setConnectionString(QStringLiteral("Data Source=") + path);
         if (!c.open())
             std::abort(); // the harness would test nothing
         return c;
