@@ -112,23 +112,6 @@ using FlangeKey = std::tuple<bool, QString, double, std::optional<double>, std::
 
 } // namespace
 
-bool isMeasurableLength(double mm)
-{
-    return std::isfinite(mm) && mm > 0;
-}
-
-bool isTolerance(double mm)
-{
-    return std::isfinite(mm) && mm >= 0;
-}
-
-std::optional<int> boltCountOf(double count)
-{
-    if (count == std::floor(count) && count > 0 && count <= MostBoltHoles)
-        return int(count);
-    return std::nullopt;
-}
-
 bool IdentifiedFlange::american() const
 {
     return !standards.empty() && isAmerican(*standards.front());

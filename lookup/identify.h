@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -18,12 +19,16 @@ inline constexpr double DefaultHoleTolerance = 1.0;   // L
 // More bolt holes than any flange has, and few enough to work a distance out.
 inline constexpr int MostBoltHoles = 1000;
 
-// Whether a length can be compared: a finite number above zero.
-bool isMeasurableLength(double mm);
-// Whether a tolerance can be used: a finite number, 0 or more.
-bool isTolerance(double mm);
+// A length can be compared when it is a finite number above zero; a
+// tolerance can be used when it is a finite number, 0 or more.
+inline bool isMeasurableLength(double mm) { return std::isfinite(mm) && mm > 0; }
+inline bool isTolerance(double mm) { return std::isfinite(mm) && mm >= 0; }
+
 // The hole count n a number gives: a whole number from 1 to MostBoltHoles.
-std::optional<int> boltCountOf(double count);
+inline std::optional<int> boltCountOf(double count)
+{
+    return count == std::floor(count) && count > 0 && count <= MostBoltHoles ? std::optional(int(count)) : std::nullopt;
+}
 
 // What was measured on a flange; an absent value is not compared. The bolt
 // circle K may be given directly or as the centre distance of two adjacent

@@ -5,8 +5,6 @@
 #include "data/provenance_tables.h"
 #include "data/sql_identifier.h"
 
-#include <variant>
-
 namespace vantelo::data::builder {
 
 namespace {
@@ -20,20 +18,6 @@ const char *declaredType(ColumnKind kind)
     case ColumnKind::Length: break;
     }
     return "REAL";
-}
-
-using Field = std::variant<std::string, long long, double>;
-
-// One row of text (an empty text is stored as NULL) and numbers.
-bool insertValues(SqliteWriter &file, const std::string &sql, const std::vector<Field> &fields)
-{
-    std::vector<SqlValue> row;
-    for (const Field &field : fields) {
-        const auto *text = std::get_if<std::string>(&field);
-        row.push_back(text && text->empty() ? SqlValue()
-                                            : std::visit([](const auto &value) { return SqlValue(value); }, field));
-    }
-    return file.insert(sql, {row});
 }
 
 // Absent cells are NULL; pressures are text, lengths real, the rest whole.
@@ -75,12 +59,12 @@ void writeProvenance(SqliteWriter &file, const Provenance &provenance)
         std::string columns;
         for (const std::string &column : range.columns)
             columns += (columns.empty() ? "" : " ") + column;
-        insertValues(file, "INSERT INTO " + lines + " VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-                          {range.table, range.system, range.pressure, range.fromDiameter, range.toDiameter, columns,
-                           range.source, range.confidence});
+        file.insert("INSERT INTO " + lines + " VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                    {{range.table, range.system, range.pressure, range.fromDiameter, range.toDiameter, columns,
+                      range.source, range.confidence}});
     }
     for (const SourceReference &source : provenance.sources)
-        insertValues(file, "INSERT INTO " + register_ + " VALUES (?, ?, ?)", {source.system, source.id, source.reference});
+        file.insert("INSERT INTO " + register_ + " VALUES (?, ?, ?)", {{source.system, source.id, source.reference}});
 }
 
 // One row per system, PN and DN; n and L repeat the flange tables' so that
@@ -94,8 +78,8 @@ void writeBolts(SqliteWriter &file, const std::vector<BoltRow> &bolts)
               quotedIdentifier(column::BoltHoleL) + " REAL NOT NULL, " + quotedIdentifier(kThreadColumn) +
               " TEXT NOT NULL, PRIMARY KEY (system, " + pressure + ", " + diameter + "))");
     for (const BoltRow &row : bolts)
-        insertValues(file, "INSERT INTO " + quotedIdentifier(kBoltTable) + " VALUES (?, ?, ?, ?, ?, ?)",
-                          {systemName(row.system), row.pressure, row.diameter, row.count, row.holeText, row.thread});
+        file.insert("INSERT INTO " + quotedIdentifier(kBoltTable) + " VALUES (?, ?, ?, ?, ?, ?)",
+                    {{systemName(row.system), row.pressure, row.diameter, row.count, row.holeText, row.thread}});
 }
 
 // The pressure-temperature ratings and the materials rated by them, each
@@ -110,13 +94,13 @@ void writeRatings(SqliteWriter &file, const RatingSources &ratings)
               "max_temp_c_other_classes INTEGER NOT NULL, source TEXT NOT NULL, cross_check TEXT, "
               "confidence TEXT NOT NULL)");
     for (const RatingCell &c : ratings.cells)
-        insertValues(file, "INSERT INTO rating VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                          {c.group, (long long)c.ratingClass, c.temperature, c.bar, c.pressure, c.table, c.source,
-                           c.crossCheck, c.confidence, c.note});
+        file.insert("INSERT INTO rating VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                    {{c.group, (long long)c.ratingClass, c.temperature, c.bar, c.pressure, c.table, c.source,
+                      c.crossCheck, c.confidence, c.note}});
     for (const RatedMaterial &m : ratings.materials)
-        insertValues(file, "INSERT INTO rating_material VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                          {m.grade, m.group, m.form, m.table, m.highestClass150, m.highestOtherClasses, m.source,
-                           m.crossCheck, m.confidence});
+        file.insert("INSERT INTO rating_material VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                    {{m.grade, m.group, m.form, m.table, m.highestClass150, m.highestOtherClasses, m.source,
+                      m.crossCheck, m.confidence}});
 }
 
 bool writeTables(SqliteWriter &file, const std::vector<SourceTable> &tables, const Provenance &provenance,

@@ -4,22 +4,6 @@
 
 namespace vantelo::data::builder {
 
-namespace {
-
-void bind(sqlite3_stmt *statement, int index, const SqlValue &value)
-{
-    if (const auto *text = std::get_if<std::string>(&value))
-        sqlite3_bind_text(statement, index, text->c_str(), int(text->size()), SQLITE_TRANSIENT);
-    else if (const auto *number = std::get_if<long long>(&value))
-        sqlite3_bind_int64(statement, index, *number);
-    else if (const auto *real = std::get_if<double>(&value))
-        sqlite3_bind_double(statement, index, *real);
-    else
-        sqlite3_bind_null(statement, index);
-}
-
-} // namespace
-
 SqliteWriter::SqliteWriter(const std::filesystem::path &path)
 {
     // SQLite takes UTF-8 names; Windows paths are wide.
@@ -28,11 +12,6 @@ SqliteWriter::SqliteWriter(const std::filesystem::path &path)
                         nullptr)
         != SQLITE_OK)
         m_error = m_db ? sqlite3_errmsg(m_db) : "cannot open";
-}
-
-SqliteWriter::~SqliteWriter()
-{
-    close();
 }
 
 bool SqliteWriter::close()
@@ -58,14 +37,21 @@ bool SqliteWriter::insert(const std::string &sql, const std::vector<std::vector<
         m_error = ok() ? sqlite3_errmsg(m_db) : m_error;
         return false;
     }
-    for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (std::size_t row = 0; row < rows.size() && ok(); ++row) {
         sqlite3_reset(statement);
-        for (std::size_t i = 0; i < rows[row].size(); ++i)
-            bind(statement, int(i) + 1, rows[row][i]);
-        if (sqlite3_step(statement) != SQLITE_DONE) {
-            m_error = sqlite3_errmsg(m_db) + (rowName ? " in " + rowName(row) : " in: " + sql);
-            break;
+        for (int i = 0; i < int(rows[row].size()); ++i) {
+            const SqlValue &value = rows[row][std::size_t(i)];
+            if (const auto *text = std::get_if<std::string>(&value); text && !text->empty())
+                sqlite3_bind_text(statement, i + 1, text->c_str(), int(text->size()), SQLITE_TRANSIENT);
+            else if (const auto *number = std::get_if<long long>(&value))
+                sqlite3_bind_int64(statement, i + 1, *number);
+            else if (const auto *real = std::get_if<double>(&value))
+                sqlite3_bind_double(statement, i + 1, *real);
+            else
+                sqlite3_bind_null(statement, i + 1);
         }
+        if (sqlite3_step(statement) != SQLITE_DONE)
+            m_error = sqlite3_errmsg(m_db) + (rowName ? " in " + rowName(row) : " in: " + sql);
     }
     sqlite3_finalize(statement);
     return ok();
