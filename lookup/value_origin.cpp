@@ -1,6 +1,6 @@
 #include "value_origin.h"
 
-#include "data/provenance_tables.h"
+#include "data/side_tables.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -48,9 +48,10 @@ QString referenceOf(const data::Connection &connection, const QString &system, c
         quotedIds << quoted(id);
     std::optional<data::ResultSet> rows;
     if (!ids.isEmpty())
-        rows = connection.execute(QStringLiteral("select source, reference from %1 where system = %2 and source in (%3)")
-                                      .arg(QLatin1String(data::ProvenanceSourceTable), quoted(system), quotedIds.join(u',')),
-                                  nullptr, std::size_t(ids.size()));
+        rows = connection.execute(
+            QStringLiteral("select source, reference from %1 where system = %2 and source in (%3)")
+                .arg(QLatin1String(data::ProvenanceSourceTable), quoted(system), quotedIds.join(u',')),
+            nullptr, std::size_t(ids.size()));
     QHash<QString, QString> documents;
     for (; rows && !rows->atEnd(); rows->moveNext())
         documents.insert(textOf(rows->field(QStringLiteral("source"))), textOf(rows->field(QStringLiteral("reference"))));

@@ -1,6 +1,6 @@
 #include "coverage_report.h"
 
-#include "data/provenance_tables.h"
+#include "data/side_tables.h"
 
 #include <map>
 #include <sstream>

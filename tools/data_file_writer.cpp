@@ -2,7 +2,7 @@
 
 #include "sqlite_writer.h"
 
-#include "data/provenance_tables.h"
+#include "data/side_tables.h"
 #include "data/sql_identifier.h"
 
 namespace vantelo::data::builder {
@@ -86,19 +86,21 @@ void writeBolts(SqliteWriter &file, const std::vector<BoltRow> &bolts)
 // value with its source and confidence as the sources give them.
 void writeRatings(SqliteWriter &file, const RatingSources &ratings)
 {
-    file.exec("CREATE TABLE rating (material_group TEXT NOT NULL, class INTEGER NOT NULL, temp_c INTEGER NOT NULL, "
-              "max_pressure_bar REAL NOT NULL, pn TEXT NOT NULL, pt_table TEXT NOT NULL, source TEXT NOT NULL, "
-              "cross_check TEXT, confidence TEXT NOT NULL, note TEXT, PRIMARY KEY (material_group, class, temp_c))");
-    file.exec("CREATE TABLE rating_material (astm_material TEXT NOT NULL, material_group TEXT NOT NULL, "
+    const std::string rating = RatingTable, material = RatedMaterialTable;
+    file.exec("CREATE TABLE " + rating + " (material_group TEXT NOT NULL, class INTEGER NOT NULL, "
+              "temp_c INTEGER NOT NULL, max_pressure_bar REAL NOT NULL, pn TEXT NOT NULL, pt_table TEXT NOT NULL, "
+              "source TEXT NOT NULL, cross_check TEXT, confidence TEXT NOT NULL, note TEXT, "
+              "PRIMARY KEY (material_group, class, temp_c))");
+    file.exec("CREATE TABLE " + material + " (astm_material TEXT NOT NULL, material_group TEXT NOT NULL, "
               "product_form TEXT, pt_table TEXT NOT NULL, max_temp_c_class150 INTEGER NOT NULL, "
               "max_temp_c_other_classes INTEGER NOT NULL, source TEXT NOT NULL, cross_check TEXT, "
               "confidence TEXT NOT NULL)");
     for (const RatingCell &c : ratings.cells)
-        file.insert("INSERT INTO rating VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        file.insert("INSERT INTO " + rating + " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                     {{c.group, (long long)c.ratingClass, c.temperature, c.bar, c.pressure, c.table, c.source,
                       c.crossCheck, c.confidence, c.note}});
     for (const RatedMaterial &m : ratings.materials)
-        file.insert("INSERT INTO rating_material VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        file.insert("INSERT INTO " + material + " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                     {{m.grade, m.group, m.form, m.table, m.highestClass150, m.highestOtherClasses, m.source,
                       m.crossCheck, m.confidence}});
 }

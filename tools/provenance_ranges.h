@@ -2,7 +2,7 @@
 
 #include "source_table.h"
 
-#include "data/provenance_tables.h"
+#include "data/side_tables.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "ui/after_lookup/found_flange.h"
 
-#include "data/provenance_tables.h"
+#include "data/side_tables.h"
 #include "lookup/flange_standard.h"
 #include "lookup/standard_facts.h"
 
@@ -59,7 +59,8 @@ std::vector<SourceReference> sourceReferences(const data::Connection &connection
 {
     std::vector<SourceReference> sources;
     std::optional<data::ResultSet> rows =
-        connection.execute(QStringLiteral("select system, source, reference from %1").arg(QLatin1String(data::ProvenanceSourceTable)));
+        connection.execute(QStringLiteral("select system, source, reference from %1")
+                               .arg(QLatin1String(data::ProvenanceSourceTable)));
     for (; rows && !rows->atEnd(); rows->moveNext())
         sources.push_back({textIn(*rows, QStringLiteral("system")), textIn(*rows, QStringLiteral("source")),
                            textIn(*rows, QStringLiteral("reference"))});
