@@ -106,4 +106,36 @@ bool writeGrownDataFile(const QString &shippedFile, const QString &directory, in
     });
 }
 
+bool writeWholeTableDataFile(const QString &shippedFile, const QString &directory, int extraRows, bool indexed)
+{
+    return writeDataFileCopy(shippedFile, directory, [extraRows, indexed](sqlite3 *db) {
+        const auto indexCount = [db] {
+            sqlite3_stmt *count = nullptr;
+            int n = -1;
+            if (sqlite3_prepare_v2(db, "select count(*) from sqlite_master where type = 'index' and tbl_name = '_HG20618'",
+                                   -1, &count, nullptr)
+                    == SQLITE_OK
+                && sqlite3_step(count) == SQLITE_ROW)
+                n = sqlite3_column_int(count, 0);
+            sqlite3_finalize(count);
+            return n;
+        };
+        bool ok = indexCount() > 0;
+        if (ok && !indexed)
+            ok = sqlite3_exec(db, "drop index \"_HG20618_PN_DN\"", nullptr, nullptr, nullptr) == SQLITE_OK
+                && indexCount() == 0;
+        sqlite3_stmt *insert = nullptr;
+        ok = ok
+            && sqlite3_prepare_v2(db, "insert into _HG20618 (公称压力PN, 公称通径DN) values ('2.0', ?)", -1, &insert,
+                                  nullptr)
+                == SQLITE_OK;
+        for (int i = 0; ok && i < extraRows; ++i) {
+            sqlite3_bind_int(insert, 1, 100000 + i);
+            ok = sqlite3_step(insert) == SQLITE_DONE && sqlite3_reset(insert) == SQLITE_OK;
+        }
+        sqlite3_finalize(insert);
+        return ok;
+    });
+}
+
 } // namespace vantelo::bench
