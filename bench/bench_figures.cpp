@@ -93,4 +93,19 @@ bool writeGrownDataFile(const QString &shippedFile, const QString &directory, in
     });
 }
 
+bool writeWholeTableDataFile(const QString &shippedFile, const QString &directory, int extraRows, bool indexed)
+{
+    return writeDataFileCopy(shippedFile, directory, [extraRows, indexed](data::builder::SqliteWriter &file) {
+        // A statement INDEXED BY the builder's index fails unless it is there.
+        const std::string index = "\"_HG20618_PN_DN\"";
+        bool ok = file.exec("select 1 from _HG20618 indexed by " + index + " where 公称压力PN = '2.0' limit 1");
+        if (ok && !indexed)
+            ok = file.exec("drop index " + index);
+        std::vector<std::vector<data::builder::SqlValue>> rows;
+        for (int i = 0; i < extraRows; ++i)
+            rows.push_back({100000LL + i});
+        return ok && file.insert("insert into _HG20618 (公称压力PN, 公称通径DN) values ('2.0', ?)", rows);
+    });
+}
+
 } // namespace vantelo::bench

@@ -43,4 +43,9 @@ bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
 // for), so that a click's cost can be compared across table sizes.
 bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows);
 
+// Copies the shipped data file into directory and adds extraRows rows to the
+// opening page's table at its first pressure (PN 2.0 MPa, class 150#), with
+// the builder's index on pressure and diameter kept or dropped.
+bool writeWholeTableDataFile(const QString &shippedFile, const QString &directory, int extraRows, bool indexed);
+
 } // namespace vantelo::bench

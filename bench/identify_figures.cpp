@@ -90,14 +90,16 @@ ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
     const QStringList show = {QStringLiteral("show"), lookup::standardName(standard), QStringLiteral("1.6"),
                               QStringLiteral("100")};
     const QStringList shell = {QStringLiteral("-readonly"), dataFile, *statement};
-    std::vector<double> query, sqlite;
+    std::vector<double> query, sqlite, bare;
     for (int i = 0; i < runs; ++i) {
         if (!timeProcess(programDir + QStringLiteral("/vantelo-query"), show, query)
-            || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite))
+            || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite)
+            || !timeProcess(programDir + QStringLiteral("/vantelo_bare_core_probe"), {}, bare))
             return figures;
     }
     figures.queryMs = median(query);
     figures.shellMs = median(sqlite);
+    figures.bareMs = median(bare);
     return figures;
 }
 

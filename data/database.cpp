@@ -127,7 +127,7 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error, co
     if (check.format == FileFormat::Sqlite)
         db = openSqliteFile(path, limits, error);
     else if (check.format == FileFormat::Access)
-        db = importAccessFileIsolated(path, error);
+        db = importAccessFileIsolated(path, error, ImportIsolation{{}, AccessImportDeadline, limits});
     else
         setError(error, check.problem);
     return db ? adopt(db, limits) : nullptr;

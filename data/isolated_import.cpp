@@ -111,7 +111,10 @@ sqlite3 *importAccessFileIsolated(const QString &path, QString *error, const Imp
     }
     if (helper.exitCode() != 0)
         return fail(error, QStringLiteral("the Access reader failed on the file"));
-    sqlite3 *db = openReceivedCopy(output);
+    CheckVerdict verdict = CheckVerdict::Damaged;
+    sqlite3 *db = openReceivedCopy(output, isolation.limits, &verdict);
+    if (db == nullptr && verdict == CheckVerdict::TooLarge)
+        return fail(error, QString::fromLatin1(TooLargeToCheck));
     return db ? db : fail(error, QStringLiteral("the copy of the Access file came back damaged"));
 }
 
