@@ -12,8 +12,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace vantelo::bench {
@@ -48,6 +51,37 @@ double medianWholeTableMs(const QString &directory, int runs)
         dialog->show();
         QApplication::processEvents();
     });
+}
+
+WholeTableFigures wholeTableFigures(const QString &directory, int runs, int leastRows)
+{
+    QueriedWindow window(directory);
+    if (window.actions == nullptr || window.actions->currentPage() == nullptr)
+        return {};
+    // A timer that the window's event loop serves every few milliseconds while
+    // it is free: the longest gap between two of its turns is how long a user's
+    // input would have waited.
+    QTimer tick;
+    tick.setInterval(5);
+    QElapsedTimer sinceTick;
+    double longest = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+    bool complete = true;
+    const double ms = medianMsOf(runs, [&](int) {
+        tick.start();
+        sinceTick.start();
+        std::unique_ptr<ui::WholeTableDialog> dialog(window.actions->currentPage()->makeWholeTableDialog(nullptr));
+        complete = complete && dialog != nullptr && dialog->view()->model()->rowCount() >= leastRows;
+        if (dialog != nullptr)
+            dialog->show();
+        QApplication::processEvents();
+        longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+        tick.stop();
+    });
+    return complete ? WholeTableFigures{ms, longest} : WholeTableFigures{};
 }
 
 double medianExportMs(const QString &directory, const QString &suffix, int runs)

@@ -4,6 +4,7 @@
 
 #include "app/load_step.h"
 #include "data/database.h"
+#include "tools/sqlite_writer.h"
 #include "ui/page_handles.h"
 #include "ui/main_window.h"
 
@@ -12,8 +13,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <vector>
@@ -72,37 +71,40 @@ double medianOpenMs(const QString &path, int runs)
 }
 
 bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
-                       const std::function<bool(sqlite3 *)> &fill)
+                       const std::function<bool(tools::SqliteWriter &)> &fill)
 {
     const QString target = directory + QStringLiteral("/FLDATA.mdb");
     QFile::remove(target);
     if (!QFile::copy(shippedFile, target))
         return false;
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    sqlite3 *db = nullptr;
-    bool ok = sqlite3_open(target.toUtf8().constData(), &db) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
-    ok = ok && fill(db);
-    ok = ok && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    tools::SqliteWriter file(target.toStdU16String());
+    return file.exec("begin") && fill(file) && file.exec("commit") && file.close();
 }
 
 bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows)
 {
-    return writeDataFileCopy(shippedFile, directory, [extraRows](sqlite3 *db) {
-        sqlite3_stmt *insert = nullptr;
-        bool ok = sqlite3_prepare_v2(db, "insert into _HG20593 (公称压力PN, 公称通径DN) values (?, ?)", -1,
-                                     &insert, nullptr)
-            == SQLITE_OK;
+    return writeDataFileCopy(shippedFile, directory, [extraRows](tools::SqliteWriter &file) {
         const char *pressures[] = {"0.6", "1.0", "1.6", "2.5"};
-        for (int i = 0; ok && i < extraRows; ++i) {
-            sqlite3_bind_text(insert, 1, pressures[i % 4], -1, SQLITE_STATIC);
-            sqlite3_bind_int(insert, 2, 100000 + i);
-            ok = sqlite3_step(insert) == SQLITE_DONE && sqlite3_reset(insert) == SQLITE_OK;
-        }
-        sqlite3_finalize(insert);
-        return ok;
+        std::vector<std::vector<tools::SqlValue>> rows;
+        for (int i = 0; i < extraRows; ++i)
+            rows.push_back({std::string(pressures[i % 4]), 100000LL + i});
+        return file.insert("insert into _HG20593 (公称压力PN, 公称通径DN) values (?, ?)", rows);
+    });
+}
+
+bool writeWholeTableDataFile(const QString &shippedFile, const QString &directory, int extraRows, bool indexed)
+{
+    return writeDataFileCopy(shippedFile, directory, [extraRows, indexed](tools::SqliteWriter &file) {
+        // A statement INDEXED BY the builder's index fails unless it is there.
+        const std::string index = "\"_HG20618_PN_DN\"";
+        bool ok = file.exec("select 1 from _HG20618 indexed by " + index + " where 公称压力PN = '2.0' limit 1");
+        if (ok && !indexed)
+            ok = file.exec("drop index " + index);
+        std::vector<std::vector<tools::SqlValue>> rows;
+        for (int i = 0; i < extraRows; ++i)
+            rows.push_back({100000LL + i});
+        return ok && file.insert("insert into _HG20618 (公称压力PN, 公称通径DN) values ('2.0', ?)", rows);
     });
 }
 

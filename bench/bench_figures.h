@@ -6,7 +6,9 @@
 
 #include <functional>
 
-struct sqlite3;
+namespace vantelo::tools {
+class SqliteWriter;
+}
 
 namespace vantelo::bench {
 
@@ -34,11 +36,16 @@ double medianOpenMs(const QString &path, int runs);
 // Copies the shipped data file into directory as FLDATA.mdb and runs fill
 // on the copy in one transaction; false when any step fails.
 bool writeDataFileCopy(const QString &shippedFile, const QString &directory,
-                       const std::function<bool(sqlite3 *)> &fill);
+                       const std::function<bool(tools::SqliteWriter &)> &fill);
 
 // Copies the shipped data file into directory and adds extraRows rows to the
 // first page's table (under pressures and diameters the click does not ask
 // for), so that a click's cost can be compared across table sizes.
 bool writeGrownDataFile(const QString &shippedFile, const QString &directory, int extraRows);
+
+// Copies the shipped data file into directory and adds extraRows rows to the
+// opening page's table at its first pressure (PN 2.0 MPa, class 150#), with
+// the builder's index on pressure and diameter kept or dropped.
+bool writeWholeTableDataFile(const QString &shippedFile, const QString &directory, int extraRows, bool indexed);
 
 } // namespace vantelo::bench

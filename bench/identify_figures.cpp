@@ -7,6 +7,7 @@
 #include "lookup/standards.h"
 #include "lookup/identify.h"
 #include "lookup/statements.h"
+#include "tools/sqlite_writer.h"
 
 #include <QProcess>
 
@@ -58,7 +59,7 @@ double medianIdentifyMs(const QString &dataFile, int runs, bool checked)
 
 bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory, int rowsPerTable)
 {
-    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](sqlite3 *db) {
+    return writeDataFileCopy(shippedFile, directory, [rowsPerTable](tools::SqliteWriter &file) {
         bool ok = true;
         for (const lookup::StandardRecord &standard : lookup::StandardRecords) {
             // Spread over the sizes real flanges have, so that the filter
@@ -70,7 +71,7 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
                                      "10 + (i % 20000) * 0.1, 4 + 4 * (i % 10), 10 + i % 30 from r")
                                      .arg(QString::fromUtf8(standard.table))
                                      .arg(rowsPerTable);
-            ok = ok && sqlite3_exec(db, fill.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+            ok = ok && file.exec(fill.toStdString());
         }
         return ok;
     });
@@ -88,14 +89,16 @@ ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
     const QStringList show = {QStringLiteral("show"), QString::fromUtf8(standard.caption), QStringLiteral("1.6"),
                               QStringLiteral("100")};
     const QStringList shell = {QStringLiteral("-readonly"), dataFile, *statement};
-    std::vector<double> query, sqlite;
+    std::vector<double> query, sqlite, bare;
     for (int i = 0; i < runs; ++i) {
         if (!timeProcess(programDir + QStringLiteral("/vantelo-query"), show, query)
-            || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite))
+            || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite)
+            || !timeProcess(programDir + QStringLiteral("/vantelo_bare_core_probe"), {}, bare))
             return figures;
     }
     figures.queryMs = median(query);
     figures.shellMs = median(sqlite);
+    figures.bareMs = median(bare);
     return figures;
 }
 

@@ -19,10 +19,12 @@ struct ShowAgainstShell
 {
     double queryMs = -1; // vantelo-query show, whole process
     double shellMs = -1; // sqlite3 shell running the same statement
+    double bareMs = -1;  // a bare Qt Core program printing one line
 };
 
-// Runs "vantelo-query show" and Debian's sqlite3 shell on the same row of the
-// shipped data file, alternately, and gives both median wall times.
+// Runs "vantelo-query show", Debian's sqlite3 shell on the same row of the
+// shipped data file and a bare Qt Core program in turn, and gives the three
+// median wall times.
 ShowAgainstShell compareShowWithShell(const QString &programDir, int runs);
 
 } // namespace vantelo::bench

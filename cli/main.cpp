@@ -8,6 +8,8 @@
 
 #include "data/program_directory.h"
 #include "data/shared_connection.h"
+#include "data/value_text.h"
+#include "lookup/identify.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -84,8 +86,10 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Read FILE instead of FLDATA.mdb beside the program."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption tolerance(QStringLiteral("tolerance"),
-                                       QStringLiteral("identify: allowed deviation of every length (default 2 mm "
-                                                      "for D and K, 1 mm for L)."),
+                                       QStringLiteral("identify: allowed deviation of every length (default %1 mm "
+                                                      "for D and K, %2 mm for L).")
+                                           .arg(data::generalNumberText(lookup::DefaultLengthTolerance),
+                                                data::generalNumberText(lookup::DefaultHoleTolerance)),
                                        QStringLiteral("MM"));
     parser.addOptions({format, dataFile, tolerance});
     parser.addPositionalArgument(QStringLiteral("command"),

@@ -95,32 +95,27 @@ std::optional<QString> setMeasurement(lookup::Measurements &m, const QString &ar
         return bad + QStringLiteral("unknown name (valid: ") + MeasurementKeys + QLatin1Char(')');
     if ((slot != nullptr && slot->has_value()) || (slot == nullptr && m.boltCount))
         return bad + QStringLiteral("given twice");
-    if (!value || *value <= 0)
+    if (!value || !lookup::isMeasurableLength(*value))
         return bad + QStringLiteral("give a positive number");
     if (slot != nullptr) {
         *slot = *value;
         return std::nullopt;
     }
-    if (*value != std::floor(*value) || *value > 1000)
+    m.boltCount = lookup::boltCountOf(*value);
+    if (!m.boltCount)
         return bad + QStringLiteral("the hole count n is a whole number");
-    m.boltCount = int(*value);
     return std::nullopt;
 }
 
-// The message names the argument at fault: the distance or the tolerance
-// whose worked-out value is too large to compare.
-QString tooLargeText(const QStringList &measurements, const std::optional<QString> &tolerance,
-                     const lookup::Measurements &measured)
+// The distance whose worked-out bolt circle is too large to compare.
+QString distanceTooLargeText(const QStringList &measurements)
 {
-    const std::optional<double> boltCircle = lookup::boltCircleOf(measured);
-    if (boltCircle && !std::isfinite(*boltCircle)) {
-        for (const QString &argument : measurements) {
-            const QString key = argument.left(argument.indexOf(QLatin1Char('='))).trimmed().toLower();
-            if (key == QLatin1String("s") || key == QLatin1String("o"))
-                return QStringLiteral("bad measurement '%1': the bolt circle it gives is too large").arg(argument);
-        }
+    for (const QString &argument : measurements) {
+        const QString key = argument.left(argument.indexOf(QLatin1Char('='))).trimmed().toLower();
+        if (key == QLatin1String("s") || key == QLatin1String("o"))
+            return QStringLiteral("bad measurement '%1': the bolt circle it gives is too large").arg(argument);
     }
-    return QStringLiteral("bad --tolerance '%1': too large").arg(tolerance.value_or(QString()));
+    return {};
 }
 
 QString problemText(lookup::MeasurementProblem problem)
@@ -141,6 +136,7 @@ QString problemText(lookup::MeasurementProblem problem)
     case P::NotPositive:
     case P::NegativeTolerance:
     case P::TooLarge:
+    case P::ToleranceTooLarge:
         break;
     }
     return QStringLiteral("identify: measurements and tolerance must be positive numbers");
@@ -156,14 +152,16 @@ std::variant<Request, QString> identifyRequest(const QStringList &measurements, 
     }
     if (tolerance) {
         const std::optional<double> mm = finiteNumber(*tolerance);
-        if (!mm || *mm < 0)
+        if (!mm || !lookup::isTolerance(*mm))
             return QStringLiteral("bad --tolerance '%1': give a number of millimetres, 0 or more").arg(*tolerance);
         request.measured.lengthTolerance = *mm;
         request.measured.holeTolerance = *mm;
     }
     if (const std::optional<lookup::MeasurementProblem> problem = lookup::measurementProblem(request.measured)) {
         if (*problem == lookup::MeasurementProblem::TooLarge)
-            return tooLargeText(measurements, tolerance, request.measured);
+            return distanceTooLargeText(measurements);
+        if (*problem == lookup::MeasurementProblem::ToleranceTooLarge)
+            return QStringLiteral("bad --tolerance '%1': too large").arg(tolerance.value_or(QString()));
         return problemText(*problem);
     }
     return request;

@@ -1,16 +1,8 @@
 #include "connection.h"
 
+#include "error_text.h"
+
 namespace vantelo::data {
-
-namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
-
-} // namespace
 
 void Connection::setConnectionString(const QString &connectionString)
 {

@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "engine_guard.h"
+#include "error_text.h"
 #include "file_format.h"
 #include "isolated_import.h"
 #include "schema_names.h"
@@ -10,12 +11,6 @@
 namespace vantelo::data {
 
 namespace {
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 QString engineError(sqlite3 *db)
 {
@@ -132,7 +127,7 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error, co
     if (check.format == FileFormat::Sqlite)
         db = openSqliteFile(path, limits, error);
     else if (check.format == FileFormat::Access)
-        db = importAccessFileIsolated(path, error);
+        db = importAccessFileIsolated(path, error, ImportIsolation{{}, AccessImportDeadline, limits});
     else
         setError(error, check.problem);
     return db ? adopt(db, limits) : nullptr;

@@ -16,8 +16,10 @@ constexpr sqlite3_int64 Slack = 4096;
 
 } // namespace
 
-sqlite3 *openReceivedCopy(const QByteArray &image)
+sqlite3 *openReceivedCopy(const QByteArray &image, const WorkLimits &limits, CheckVerdict *verdict)
 {
+    if (verdict != nullptr)
+        *verdict = CheckVerdict::Damaged;
     const sqlite3_int64 size = image.size();
     auto *bytes = static_cast<unsigned char *>(sqlite3_malloc64(sqlite3_uint64(size + Slack)));
     if (bytes == nullptr)
@@ -35,7 +37,10 @@ sqlite3 *openReceivedCopy(const QByteArray &image)
     // call fail.
     const int taken = sqlite3_deserialize(db, "main", bytes, size, size + Slack,
                                           SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
-    if (taken != SQLITE_OK || checkIntegrity(db, WindowLimits) != CheckVerdict::Passed) {
+    const CheckVerdict checked = taken == SQLITE_OK ? checkIntegrity(db, limits) : CheckVerdict::Damaged;
+    if (verdict != nullptr)
+        *verdict = checked;
+    if (checked != CheckVerdict::Passed) {
         sqlite3_close_v2(db);
         return nullptr;
     }

@@ -1,7 +1,8 @@
 #include "isolated_import.h"
 
-#include "program_directory.h"
 #include "database_image.h"
+#include "error_text.h"
+#include "program_directory.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -30,8 +31,7 @@ qsizetype imageSizeLimit(const QString &path)
 
 sqlite3 *fail(QString *error, const QString &reason)
 {
-    if (error)
-        *error = reason;
+    setError(error, reason);
     return nullptr;
 }
 
@@ -111,7 +111,10 @@ sqlite3 *importAccessFileIsolated(const QString &path, QString *error, const Imp
     }
     if (helper.exitCode() != 0)
         return fail(error, QStringLiteral("the Access reader failed on the file"));
-    sqlite3 *db = openReceivedCopy(output);
+    CheckVerdict verdict = CheckVerdict::Damaged;
+    sqlite3 *db = openReceivedCopy(output, isolation.limits, &verdict);
+    if (db == nullptr && verdict == CheckVerdict::TooLarge)
+        return fail(error, QString::fromLatin1(TooLargeToCheck));
     return db ? db : fail(error, QStringLiteral("the copy of the Access file came back damaged"));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine_guard.h"
+
 #include <QString>
 
 #include <chrono>
@@ -31,6 +33,7 @@ struct ImportIsolation
 {
     QString helper; // empty: the helper beside the program
     std::chrono::milliseconds deadline = AccessImportDeadline;
+    WorkLimits limits = WindowLimits; // for checking the copy, as for any file opened
 };
 
 // The copy of the Access file at path as a writable in-memory connection,

@@ -1,6 +1,7 @@
 #include "sqlite_file.h"
 
 #include "engine_guard.h"
+#include "error_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +16,6 @@ namespace {
 
 // A log and file beyond this are no flange data; their copy lives in memory.
 constexpr qint64 MostCopiedBytes = 64 << 20;
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 enum class SideFiles { None, Log, Unsafe };
 

@@ -29,7 +29,7 @@ namespace {
 std::unique_ptr<data::Database> importInThisProcess(const QString &path)
 {
     const std::optional<QByteArray> image = data::accessFileImage(path, nullptr);
-    sqlite3 *db = image ? data::openReceivedCopy(*image) : nullptr;
+    sqlite3 *db = image ? data::openReceivedCopy(*image, data::WindowLimits) : nullptr;
     return db ? data::Database::adopt(db) : nullptr;
 }
 

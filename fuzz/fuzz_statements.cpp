@@ -6,11 +6,10 @@
 #include "lookup/found_flange.h"
 #include "lookup/standards.h"
 #include "lookup/statements.h"
+#include "tools/sqlite_writer.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -44,14 +43,14 @@ const data::Connection &connection()
 {
     static QTemporaryDir dir;
     static data::Connection opened = [] {
-        const QByteArray path = dir.filePath(QStringLiteral("FLDATA.mdb")).toUtf8();
-        sqlite3 *db = nullptr;
-        sqlite3_open(path.constData(), &db);
-        for (const lookup::StandardRecord &standard : lookup::StandardRecords)
-            sqlite3_exec(db, tableStatements(standard).constData(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+        {
+            tools::SqliteWriter file(path.toStdU16String());
+            for (const lookup::StandardRecord &standard : lookup::StandardRecords)
+                file.exec(tableStatements(standard).toStdString());
+        }
         data::Connection c;
-        c.setConnectionString(QStringLiteral("Data Source=") + QString::fromUtf8(path));
+        c.setConnectionString(QStringLiteral("Data Source=") + path);
         if (!c.open())
             std::abort(); // the harness would test nothing
         return c;

@@ -9,9 +9,6 @@ namespace vantelo::lookup {
 
 namespace {
 
-// The table the data file's builder writes beside the flange tables.
-const QString kBoltTable = QStringLiteral("bolt_thread");
-
 QString quoted(QString text)
 {
     return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
@@ -29,7 +26,7 @@ QString boltStatement(const StandardRecord &record, const QString &pressure, con
     return QStringLiteral("select \"%1\" as thread, \"%2\" as n, \"%3\" as dn from %4 where system = %5 "
                           "and \"%6\" = %7%8")
         .arg(QString::fromUtf8(BoltThreadColumn), QString::fromUtf8(data::BoltCountColumn),
-             QString::fromUtf8(data::DiameterColumn), kBoltTable, quoted(systemOf(record)),
+             QString::fromUtf8(data::DiameterColumn), QLatin1String(data::BoltTable), quoted(systemOf(record)),
              QString::fromUtf8(data::PressureColumn), quoted(storedPressure(record, pressure)), condition);
 }
 
@@ -69,7 +66,8 @@ std::optional<BoltThread> boltThread(const data::Connection &connection, const S
     std::optional<BoltThread> bolts = threadOfRow(*rows);
     if (!bolts)
         return std::nullopt;
-    bolts->origin = valueOrigin(connection, kBoltTable, storedPressure(record, pressure), diameter, QString::fromUtf8(BoltThreadColumn));
+    bolts->origin = valueOrigin(connection, QLatin1String(data::BoltTable), storedPressure(record, pressure), diameter,
+                                QString::fromUtf8(BoltThreadColumn));
     return bolts;
 }
 

@@ -4,6 +4,7 @@
 #include "value_origin.h"
 
 #include "data/connection.h"
+#include "data/side_tables.h"
 
 #include <QHash>
 #include <QString>
@@ -12,8 +13,8 @@
 
 namespace vantelo::lookup {
 
-// The name the bolts go by wherever a flange is shown.
-inline constexpr char BoltThreadColumn[] = "螺栓规格";
+// The name the bolts go by wherever a flange is shown: their column's.
+using data::BoltThreadColumn;
 
 // The bolts of a flange: the thread and how many, and where the thread
 // comes from. All flange types of a system share them at a PN/DN.

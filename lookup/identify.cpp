@@ -31,7 +31,7 @@ constexpr double Slack = 1e-6;
 
 bool positive(const std::optional<double> &value)
 {
-    return !value || (std::isfinite(*value) && *value > 0);
+    return !value || isMeasurableLength(*value);
 }
 
 QString number(double value)
@@ -127,8 +127,7 @@ std::optional<MeasurementProblem> measurementProblem(const Measurements &m)
         || !positive(m.adjacentHoleDistance) || !positive(m.oppositeHoleDistance)
         || (m.boltCount && *m.boltCount <= 0))
         return MeasurementProblem::NotPositive;
-    if (!(m.lengthTolerance >= 0) || !(m.holeTolerance >= 0) || !std::isfinite(m.lengthTolerance)
-        || !std::isfinite(m.holeTolerance))
+    if (!isTolerance(m.lengthTolerance) || !isTolerance(m.holeTolerance))
         return MeasurementProblem::NegativeTolerance;
     if (int(m.boltCircle.has_value()) + int(m.adjacentHoleDistance.has_value())
             + int(m.oppositeHoleDistance.has_value())
@@ -142,11 +141,14 @@ std::optional<MeasurementProblem> measurementProblem(const Measurements &m)
         return MeasurementProblem::DistanceNeedsTwoHoles;
     // Every compared range must stay a finite number, or nothing could be
     // compared and the tables would seem unreadable.
+    const std::optional<double> boltCircle = boltCircleOf(m);
+    if (boltCircle && !std::isfinite(*boltCircle))
+        return MeasurementProblem::TooLarge;
     for (const auto &[length, tolerance] : {std::pair(m.outsideDiameter, m.lengthTolerance),
-                                            std::pair(boltCircleOf(m), m.lengthTolerance),
+                                            std::pair(boltCircle, m.lengthTolerance),
                                             std::pair(m.boltHole, m.holeTolerance)}) {
         if (length && !std::isfinite(*length + tolerance))
-            return MeasurementProblem::TooLarge;
+            return MeasurementProblem::ToleranceTooLarge;
     }
     return std::nullopt;
 }

@@ -7,10 +7,28 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
 namespace vantelo::lookup {
+
+// The tolerances a measurement is compared with unless others are given, in mm.
+inline constexpr double DefaultLengthTolerance = 2.0; // D and K
+inline constexpr double DefaultHoleTolerance = 1.0;   // L
+// More bolt holes than any flange has, and few enough to work a distance out.
+inline constexpr int MostBoltHoles = 1000;
+
+// A length can be compared when it is a finite number above zero; a
+// tolerance can be used when it is a finite number, 0 or more.
+inline bool isMeasurableLength(double mm) { return std::isfinite(mm) && mm > 0; }
+inline bool isTolerance(double mm) { return std::isfinite(mm) && mm >= 0; }
+
+// The hole count n a number gives: a whole number from 1 to MostBoltHoles.
+inline std::optional<int> boltCountOf(double count)
+{
+    return count == std::floor(count) && count > 0 && count <= MostBoltHoles ? std::optional(int(count)) : std::nullopt;
+}
 
 // What was measured on a flange; an absent value is not compared. The bolt
 // circle K may be given directly or as the centre distance of two adjacent
@@ -23,8 +41,8 @@ struct Measurements
     std::optional<double> boltHole;        // L
     std::optional<double> adjacentHoleDistance;
     std::optional<double> oppositeHoleDistance;
-    double lengthTolerance = 2.0; // for D and K, in mm
-    double holeTolerance = 1.0;   // for L, in mm
+    double lengthTolerance = DefaultLengthTolerance; // for D and K
+    double holeTolerance = DefaultHoleTolerance;     // for L
 };
 
 enum class MeasurementProblem {
@@ -35,7 +53,8 @@ enum class MeasurementProblem {
     DistanceNeedsCount,     // a hole distance without n
     DistanceNeedsTwoHoles,  // adjacent holes on n = 1
     OppositeNeedsEvenCount, // opposite holes on an odd n
-    TooLarge,               // K worked out from a distance, or a length with its tolerance, overflows
+    TooLarge,               // K worked out from a distance overflows
+    ToleranceTooLarge,      // a length with its tolerance overflows
 };
 
 // Why the measurements cannot be compared, or std::nullopt when they can.

@@ -1,5 +1,6 @@
 #include "rating_tables.h"
 
+#include "data/side_tables.h"
 #include "data/value_text.h"
 
 #include <algorithm>
@@ -45,9 +46,10 @@ bool sound(const RatingCurve &curve)
 
 std::vector<RatingGroup> readGroups(const data::Connection &connection)
 {
-    const std::optional<data::ResultSet> found = connection.execute(QStringLiteral(
-        "select material_group, pt_table, class, temp_c, max_pressure_bar, confidence, note from rating "
-        "order by material_group, class, temp_c"));
+    const std::optional<data::ResultSet> found = connection.execute(
+        QStringLiteral("select material_group, pt_table, class, temp_c, max_pressure_bar, confidence, note from %1 "
+                       "order by material_group, class, temp_c")
+            .arg(QLatin1String(data::RatingTable)));
     if (!found)
         return {};
     std::map<QString, std::map<int, RatingCurve>> curves;
@@ -85,8 +87,9 @@ std::vector<RatingGroup> readGroups(const data::Connection &connection)
 std::vector<RatedMaterial> readMaterials(const data::Connection &connection)
 {
     std::vector<RatedMaterial> materials;
-    const std::optional<data::ResultSet> found = connection.execute(QStringLiteral(
-        "select astm_material, material_group, product_form, confidence from rating_material"));
+    const std::optional<data::ResultSet> found =
+        connection.execute(QStringLiteral("select astm_material, material_group, product_form, confidence from %1")
+                               .arg(QLatin1String(data::RatedMaterialTable)));
     if (!found)
         return materials;
     for (data::ResultSet rows = *found; !rows.atEnd(); rows.moveNext()) {

@@ -1,14 +1,13 @@
 #include "value_origin.h"
 
+#include "data/side_tables.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
 namespace vantelo::lookup {
 
 namespace {
-
-// The marker the data file's builder writes in place of a source.
-const QString kNoSource = QStringLiteral("not found in any usable source");
 
 QString quoted(QString text)
 {
@@ -49,9 +48,10 @@ QString referenceOf(const data::Connection &connection, const QString &system, c
         quotedIds << quoted(id);
     std::optional<data::ResultSet> rows;
     if (!ids.isEmpty())
-        rows = connection.execute(QStringLiteral("select source, reference from provenance_source where system = %1 "
-                                                 "and source in (%2)").arg(quoted(system), quotedIds.join(u',')),
-                                  nullptr, std::size_t(ids.size()));
+        rows = connection.execute(
+            QStringLiteral("select source, reference from %1 where system = %2 and source in (%3)")
+                .arg(QLatin1String(data::ProvenanceSourceTable), quoted(system), quotedIds.join(u',')),
+            nullptr, std::size_t(ids.size()));
     QHash<QString, QString> documents;
     for (; rows && !rows->atEnd(); rows->moveNext())
         documents.insert(textOf(rows->field(QStringLiteral("source"))), textOf(rows->field(QStringLiteral("reference"))));
@@ -76,16 +76,17 @@ ValueOrigin valueOrigin(const data::Connection &connection, const QString &table
     // A line covers its table and pressure from dn_from to dn_to for the
     // space-separated columns it lists.
     const QString statement =
-        QStringLiteral("select system, source, confidence from provenance where table_name = %1 and pn = %2 "
-                       "and dn_from <= %3 and %3 <= dn_to and instr(' ' || columns || ' ', %4) > 0")
-            .arg(quoted(table), quoted(pressure), QString::number(dn, 'g', 17), quoted(u' ' + column + u' '));
+        QStringLiteral("select system, source, confidence from %1 where table_name = %2 and pn = %3 "
+                       "and dn_from <= %4 and %4 <= dn_to and instr(' ' || columns || ' ', %5) > 0")
+            .arg(QLatin1String(data::ProvenanceTable), quoted(table), quoted(pressure), QString::number(dn, 'g', 17),
+                 quoted(u' ' + column + u' '));
     const std::optional<data::ResultSet> rows = connection.execute(statement, nullptr, 1);
     if (!rows || rows->atEnd())
         return {};
 
     ValueOrigin origin;
     origin.source = textOf(rows->field(QStringLiteral("source")));
-    if (origin.source == kNoSource)
+    if (origin.source == QLatin1String(data::NoSource))
         return {ValueOrigin::Kind::Gap, {}, {}, {}};
     origin.kind = ValueOrigin::Kind::Known;
     origin.reference = referenceOf(connection, textOf(rows->field(QStringLiteral("system"))), origin.source);

@@ -23,7 +23,7 @@ struct ValueOrigin
 
 // The origin of column in table at pressure (the text stored in 公称压力PN,
 // e.g. "1.6") and diameter (the DN as the page lists it, e.g. "100").
-// Reads the optional tables "provenance" and "provenance_source"; a file
+// Reads the optional provenance tables (data/side_tables.h); a file
 // without them (an Access file, an older file), a failed statement or a
 // malformed argument gives Unrecorded. Never shows anything.
 ValueOrigin valueOrigin(const data::Connection &connection, const QString &table, const QString &pressure,

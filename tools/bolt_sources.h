@@ -3,6 +3,8 @@
 #include "provenance_ranges.h"
 #include "table_layouts.h"
 
+#include "data/side_tables.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,10 +12,9 @@
 
 namespace vantelo::tools {
 
-// The data file's bolt table, named apart from the flange tables ("_HG" +
-// number), and the column that holds the thread.
-inline constexpr std::string_view kBoltTable = "bolt_thread";
-inline constexpr std::string_view kThreadColumn = "螺栓规格";
+// The data file's bolt table and the column that holds the thread.
+inline constexpr std::string_view kBoltTable = data::BoltTable;
+inline constexpr std::string_view kThreadColumn = data::BoltThreadColumn;
 
 // The bolts of every flange of a system at one PN/DN: the thread belongs to
 // the connection (n, L, K, D), which all flange types of a system share.

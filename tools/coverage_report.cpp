@@ -1,5 +1,7 @@
 #include "coverage_report.h"
 
+#include "data/side_tables.h"
+
 #include <map>
 #include <sstream>
 
@@ -69,8 +71,8 @@ std::string coverageReport(const std::vector<SourceTable> &tables, const Provena
     std::size_t gaps = 0;
     for (const ProvenanceRange &range : provenance.ranges)
         gaps += range.isGap() ? 1 : 0;
-    out << "provenance: " << provenance.ranges.size() << " lines, " << gaps << " of them gaps; provenance_source: "
-        << provenance.sources.size() << " lines\n";
+    out << data::ProvenanceTable << ": " << provenance.ranges.size() << " lines, " << gaps << " of them gaps; "
+        << data::ProvenanceSourceTable << ": " << provenance.sources.size() << " lines\n";
     return out.str();
 }
 

@@ -2,15 +2,14 @@
 
 #include "source_table.h"
 
+#include "data/side_tables.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantelo::tools {
-
-// The text that marks a recorded gap in place of a source.
-inline constexpr std::string_view kNoSource = "not found in any usable source";
 
 // One line of provenance.csv: where the named columns of a table's rows at one
 // pressure, from one diameter to another, come from. A gap line names no
@@ -24,10 +23,10 @@ struct ProvenanceRange
     long long fromDiameter = 0;
     long long toDiameter = 0;
     std::vector<std::string> columns;
-    std::string source; // e.g. "S2+S3", "rule(PN6:S3)", or kNoSource
+    std::string source; // e.g. "S2+S3", "rule(PN6:S3)", or data::NoSource
     std::string confidence;
 
-    bool isGap() const { return source == kNoSource; }
+    bool isGap() const { return source == data::NoSource; }
 };
 
 // One source of a system's register: the published document and where its

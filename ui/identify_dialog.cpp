@@ -69,6 +69,7 @@ QString problemText(lookup::MeasurementProblem problem)
     case P::DistanceNeedsTwoHoles:
         return QStringLiteral("相邻两孔距需至少2个螺栓孔");
     case P::TooLarge:
+    case P::ToleranceTooLarge:
         return QStringLiteral("尺寸过大，无法比较");
     case P::BoltCircleTwice:
     case P::NotPositive:
@@ -117,8 +118,8 @@ IdentifyDialog::IdentifyDialog(const data::Connection &connection, QWidget *pare
     , m_circle(measurementEdit("boltCircleEdit", this))
     , m_count(measurementEdit("boltCountEdit", this))
     , m_hole(measurementEdit("boltHoleEdit", this))
-    , m_lengthTolerance(toleranceSpin("lengthToleranceSpin", 2, this))
-    , m_holeTolerance(toleranceSpin("holeToleranceSpin", 1, this))
+    , m_lengthTolerance(toleranceSpin("lengthToleranceSpin", lookup::DefaultLengthTolerance, this))
+    , m_holeTolerance(toleranceSpin("holeToleranceSpin", lookup::DefaultHoleTolerance, this))
     , m_results(new QTableWidget(0, 7, this))
     , m_type(new QComboBox(this))
     , m_status(new QLabel(this))
@@ -183,7 +184,7 @@ lookup::Measurements IdentifyDialog::measurements() const
     m.boltHole = numberIn(m_hole);
     const std::optional<double> count = numberIn(m_count);
     if (count)
-        m.boltCount = *count == std::floor(*count) && *count > 0 && *count <= 1000 ? int(*count) : 0;
+        m.boltCount = lookup::boltCountOf(*count).value_or(0); // 0 is reported as not positive
     const std::optional<double> circle = numberIn(m_circle);
     switch (m_circleKind->currentIndex()) {
     case AdjacentHoles:

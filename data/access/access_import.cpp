@@ -4,6 +4,7 @@
 #include "access_reader.h"
 #include "access_schema.h"
 #include "access_values.h"
+#include "data/error_text.h"
 #include "data/sqlite_statement.h"
 
 #include <QFileInfo>
@@ -75,8 +76,7 @@ bool copyTable(MdbHandle *mdb, MdbCatalogEntry *entry, sqlite3 *db, qint64 rowLi
 
 bool fail(QString *error, const QString &reason)
 {
-    if (error)
-        *error = reason;
+    setError(error, reason);
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/page_handles.h"
 #include "ui/main_window.h"
 #include "ui/tab_control.h"
+#include "tools/sqlite_writer.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sqlite3.h>
 
 using namespace vantelo;
 
@@ -91,12 +91,10 @@ namespace {
 // A copy of the shipped file without the provenance tables, as an older data file is.
 bool copyWithoutProvenance(const QString &shipped, const QString &copy)
 {
-    sqlite3 *db = nullptr;
-    const bool copied = QFile::copy(shipped, copy) && QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner) &&
-                        sqlite3_open(copy.toUtf8().constData(), &db) == SQLITE_OK &&
-                        sqlite3_exec(db, "drop table provenance; drop table provenance_source", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return copied;
+    if (!QFile::copy(shipped, copy) || !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner))
+        return false;
+    tools::SqliteWriter file(copy.toStdU16String());
+    return file.exec("drop table provenance; drop table provenance_source") && file.close();
 }
 
 } // namespace

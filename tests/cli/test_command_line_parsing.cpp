@@ -3,8 +3,10 @@
 
 #include "cli/query_request.h"
 
+#include "lookup/identify.h"
 #include "lookup/standard_record.h"
 
+#include <QFile>
 #include <QTest>
 
 using vantelo::cli::Request;
@@ -17,6 +19,7 @@ private slots:
     void readsTheRequest_data();
     void readsTheRequest();
     void helpNamesEveryCommand();
+    void manualStatesTheDefaultTolerances();
 };
 
 void CommandLineParsingTest::readsTheRequest_data()
@@ -68,6 +71,18 @@ void CommandLineParsingTest::helpNamesEveryCommand()
         if (const QString *error = std::get_if<QString>(&parsed))
             QVERIFY2(!error->startsWith(QStringLiteral("unknown command")), qPrintable(*error));
     }
+}
+
+// The manual is written by hand: the defaults it states are the ones identify
+// compares with.
+void CommandLineParsingTest::manualStatesTheDefaultTolerances()
+{
+    QFile manual(QStringLiteral(VANTELO_QUERY_MANUAL));
+    QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
+    const QString stated = QStringLiteral("Lengths fit within %1 mm for D and K and %2 mm for L")
+                               .arg(vantelo::lookup::DefaultLengthTolerance)
+                               .arg(vantelo::lookup::DefaultHoleTolerance);
+    QVERIFY2(QString::fromUtf8(manual.readAll()).simplified().contains(stated), qPrintable(stated));
 }
 
 QTEST_GUILESS_MAIN(CommandLineParsingTest)

@@ -4,18 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlite3.h>
+#include "tools/sqlite_writer.h"
 
 namespace vantelo::test {
 
 bool createSqliteFile(const QString &path, const char *sql)
 {
-    sqlite3 *db = nullptr;
-    const bool created = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK
-        && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return created;
+    tools::SqliteWriter file(path.toStdU16String());
+    return file.exec(sql) && file.close();
 }
 
 QString accessFixture(const char *fileName)

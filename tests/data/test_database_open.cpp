@@ -1,4 +1,5 @@
 #include "data/database.h"
+#include "data/database_image.h"
 #include "data_test_files.h"
 
 #include <QCryptographicHash>
@@ -8,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 #ifndef Q_OS_WIN
 #include "support/without_root_rights.h"
@@ -70,6 +73,7 @@ private slots:
     void refusesWhatIsNoDatabase();
     void refusesAFileItMayNotRead();
     void opensAnSqliteFile();
+    void checksAReceivedCopyWithinTheCallersLimits();
     void leavesTheFileAndItsDirectoryUntouched_data();
     void leavesTheFileAndItsDirectoryUntouched();
 };
@@ -148,6 +152,28 @@ void TestDatabaseOpen::opensAnSqliteFile()
     const auto rows = database->execute(QStringLiteral("select * from _HG20593"));
     QVERIFY(rows);
     QCOMPARE(rows->rowCount(), std::size_t(2));
+}
+
+// A copy of an Access file is checked within the limits of whoever opens it,
+// and a copy beyond them is too large, not damaged.
+void TestDatabaseOpen::checksAReceivedCopyWithinTheCallersLimits()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("copy.db"));
+    QVERIFY(createSqliteFile(path, SeveralPages));
+    const QByteArray image = readBytes(path);
+
+    vantelo::data::WorkLimits small = vantelo::data::CommandLineLimits;
+    small.mostFileBytes = image.size() - 1;
+    vantelo::data::CheckVerdict verdict = vantelo::data::CheckVerdict::Passed;
+    QVERIFY(!vantelo::data::openReceivedCopy(image, small, &verdict));
+    QCOMPARE(verdict, vantelo::data::CheckVerdict::TooLarge);
+
+    small.mostFileBytes = image.size();
+    sqlite3 *db = vantelo::data::openReceivedCopy(image, small, &verdict);
+    QVERIFY(db);
+    QCOMPARE(verdict, vantelo::data::CheckVerdict::Passed);
+    sqlite3_close_v2(db);
 }
 
 void TestDatabaseOpen::leavesTheFileAndItsDirectoryUntouched_data()

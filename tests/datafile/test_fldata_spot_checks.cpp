@@ -7,6 +7,7 @@
 
 #include "data/connection.h"
 #include "lookup/value_origin.h"
+#include "tools/sqlite_writer.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,11 +168,8 @@ void TestFldataSpotChecks::fileWithoutProvenanceRecordsNothing()
     const QString copy = dir.filePath(QStringLiteral("FLDATA.mdb"));
     QVERIFY(QFile::copy(m_path, copy) && QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
     {
-        sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(copy.toUtf8().constData(), &db), SQLITE_OK);
-        const int dropped = sqlite3_exec(db, "drop table provenance; drop table provenance_source", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        QCOMPARE(dropped, SQLITE_OK);
+        vantelo::tools::SqliteWriter file(copy.toStdU16String());
+        QVERIFY2(file.exec("drop table provenance; drop table provenance_source") && file.close(), file.error().c_str());
     }
     const vantelo::data::Connection connection = connectionTo(copy);
     QVERIFY(connection.execute(QStringLiteral("select 法兰外径D from _HG20593 where 公称压力PN='1.6' and 公称通径DN=100")));

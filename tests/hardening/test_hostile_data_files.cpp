@@ -8,6 +8,7 @@
 
 #include "app/load_step.h"
 #include "data/connection.h"
+#include "tools/sqlite_writer.h"
 #include "ui/page_handles.h"
 
 #include <QCryptographicHash>
@@ -365,11 +366,9 @@ void TestHostileDataFiles::sideFiles()
     QTemporaryDir work;
     const QString source = work.filePath(QStringLiteral("source.db"));
     QVERIFY(test::writeDataFile(source, {Create20593, "insert into _HG20593 values ('0.25', 10, 75)"}));
-    sqlite3 *writer = nullptr;
-    QCOMPARE(sqlite3_open(source.toUtf8().constData(), &writer), SQLITE_OK);
-    const auto run = [writer](const QString &sql) {
-        return sqlite3_exec(writer, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    };
+    tools::SqliteWriter writer(source.toStdU16String());
+    QVERIFY2(writer.ok(), writer.error().c_str());
+    const auto run = [&writer](const QString &sql) { return writer.exec(sql.toStdString()); };
     QVERIFY(run("pragma journal_mode = " + journalMode) && run("pragma wal_autocheckpoint = 0"));
     QVERIFY(run("insert into _HG20593 values ('0.25', 15, 80)"));
     // A tiny cache spills the unfinished transaction's pages into the file.
@@ -385,7 +384,7 @@ void TestHostileDataFiles::sideFiles()
         if (QFile::copy(source + side, path + side))
             names << QStringLiteral("FLDATA.mdb") + side;
     }
-    sqlite3_close(writer);
+    writer.close();
     QCOMPARE(names.size(), 2);
     names.sort();
     QMap<QString, QByteArray> before;

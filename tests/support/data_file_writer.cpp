@@ -3,33 +3,21 @@
 #include <QDebug>
 #include <QFile>
 
-#include <sqlite3.h>
+#include "tools/sqlite_writer.h"
 
 namespace vantelo::test {
 
 bool writeDataFile(const QString &path, const QStringList &statements)
 {
     QFile::remove(path);
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK) {
-        qWarning() << "cannot create" << path;
-        sqlite3_close(db);
-        return false;
-    }
-    bool ok = sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
-    for (const QString &statement : statements) {
-        char *message = nullptr;
-        if (sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            qWarning() << "statement failed:" << statement << message;
-            sqlite3_free(message);
-            ok = false;
-            break;
-        }
-    }
-    ok = ok && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    tools::SqliteWriter file(path.toStdU16String());
+    file.exec("begin");
+    for (const QString &statement : statements)
+        file.exec(statement.toStdString());
+    file.exec("commit");
+    if (!file.close())
+        qWarning() << "cannot write" << path << QString::fromStdString(file.error());
+    return file.ok();
 }
 
 QString createFlangeTable(const QString &table, const QStringList &dimensionColumns)

@@ -4,6 +4,7 @@
 #include "ui/after_lookup/export_folder.h"
 #include "ui/after_lookup/export_target.h"
 
+#include "data/error_text.h"
 #include "data/program_directory.h"
 
 #include <QDir>
@@ -80,8 +81,7 @@ bool exportDrawing(const DrawingSheet &sheet, const QString &path, QString *erro
     // A failed export leaves no half-written file behind.
     QSaveFile file(*target);
     if (!file.open(QIODevice::WriteOnly) || !write(sheet, file) || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString());
+        data::setError(error, QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         file.cancelWriting();
         return false;
     }

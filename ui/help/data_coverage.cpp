@@ -1,5 +1,6 @@
 #include "ui/help/data_coverage.h"
 
+#include "data/side_tables.h"
 #include "lookup/found_flange.h"
 #include "lookup/standards.h"
 
@@ -56,7 +57,8 @@ std::vector<SourceReference> sourceReferences(const data::Connection &connection
 {
     std::vector<SourceReference> sources;
     std::optional<data::ResultSet> rows =
-        connection.execute(QStringLiteral("select system, source, reference from provenance_source"));
+        connection.execute(QStringLiteral("select system, source, reference from %1")
+                               .arg(QLatin1String(data::ProvenanceSourceTable)));
     for (; rows && !rows->atEnd(); rows->moveNext())
         sources.push_back({textIn(*rows, QStringLiteral("system")), textIn(*rows, QStringLiteral("source")),
                            textIn(*rows, QStringLiteral("reference"))});
