@@ -28,6 +28,16 @@ struct Run
     QString err;
 };
 
+// A program's file name as the system spells it.
+QString executable(const char *name)
+{
+#ifdef Q_OS_WIN
+    return QLatin1String(name) + QStringLiteral(".exe");
+#else
+    return QLatin1String(name);
+#endif
+}
+
 } // namespace
 
 class QueryCommandTest final : public QObject
@@ -61,10 +71,7 @@ private:
 void QueryCommandTest::initTestCase()
 {
     const QString dir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
-    m_program = dir + QStringLiteral("/vantelo-query");
-#ifdef Q_OS_WIN
-    m_program += QStringLiteral(".exe");
-#endif
+    m_program = dir + QLatin1Char('/') + executable("vantelo-query");
     QVERIFY(QFile::exists(m_program));
     if (!QFile::exists(dir + QStringLiteral("/FLDATA.mdb")))
         QSKIP("the shipped data file has not been built");
@@ -260,11 +267,11 @@ void QueryCommandTest::runsFromAFolderWhoseNameHoldsASemicolon()
     const QString folder = dir.filePath(QStringLiteral("semi;colon"));
     QVERIFY(QDir().mkdir(folder));
     const QString programDir = qEnvironmentVariable("VANTELO_PROGRAM_DIR");
-    for (const char *name : {"vantelo-query", "vantelo-import", "FLDATA.mdb"})
-        QVERIFY(QFile::copy(programDir + QLatin1Char('/') + QLatin1String(name), folder + QLatin1Char('/') + QLatin1String(name)));
+    for (const QString &name : {executable("vantelo-query"), executable("vantelo-import"), QStringLiteral("FLDATA.mdb")})
+        QVERIFY(QFile::copy(programDir + QLatin1Char('/') + name, folder + QLatin1Char('/') + name));
 
     QProcess process;
-    process.start(folder + QStringLiteral("/vantelo-query"), {"show", "HG20593", "1.6", "100"});
+    process.start(folder + QLatin1Char('/') + executable("vantelo-query"), {"show", "HG20593", "1.6", "100"});
     QVERIFY(process.waitForFinished(30000));
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("法兰外径D")));
