@@ -6,6 +6,10 @@ namespace vantelo::data {
 // number). Each is optional to a reader: an Access file or an older file
 // lacks them.
 
+// How the bolt and provenance tables name the two flange systems.
+inline constexpr char EuropeanSystem[] = "European";
+inline constexpr char AmericanSystem[] = "American";
+
 // One row of bolts per system, PN and DN; the thread is in its own column.
 inline constexpr char BoltTable[] = "bolt_thread";
 inline constexpr char BoltThreadColumn[] = "螺栓规格";

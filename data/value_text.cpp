@@ -45,4 +45,15 @@ std::optional<QString> fieldText(const FieldValue &value)
     return std::nullopt;
 }
 
+QString storedText(const std::optional<FieldValue> &value)
+{
+    const QString *text = value ? std::get_if<QString>(&*value) : nullptr;
+    return text ? *text : QString();
+}
+
+QString sqlString(QString text)
+{
+    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
 } // namespace vantelo::data

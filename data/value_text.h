@@ -18,4 +18,10 @@ QString generalNumberText(double value);
 // std::nullopt for null (a null has no text).
 std::optional<QString> fieldText(const FieldValue &value);
 
+// The text a text field holds; empty for a missing, null or number field.
+QString storedText(const std::optional<FieldValue> &value);
+
+// A text as an SQL string literal: in single quotes, its quotes doubled.
+QString sqlString(QString text);
+
 } // namespace vantelo::data

@@ -9,15 +9,10 @@ namespace vantelo::lookup {
 
 namespace {
 
-QString quoted(QString text)
-{
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
 // The system as the bolt table names it.
 QString systemOf(const StandardRecord &record)
 {
-    return record.system() == FlangeSystem::American ? QStringLiteral("American") : QStringLiteral("European");
+    return QLatin1String(record.system() == FlangeSystem::American ? data::AmericanSystem : data::EuropeanSystem);
 }
 
 // The bolt rows of record's system at pressure, narrowed by condition.
@@ -26,8 +21,8 @@ QString boltStatement(const StandardRecord &record, const QString &pressure, con
     return QStringLiteral("select \"%1\" as thread, \"%2\" as n, \"%3\" as dn from %4 where system = %5 "
                           "and \"%6\" = %7%8")
         .arg(QString::fromUtf8(BoltThreadColumn), QString::fromUtf8(data::BoltCountColumn),
-             QString::fromUtf8(data::DiameterColumn), QLatin1String(data::BoltTable), quoted(systemOf(record)),
-             QString::fromUtf8(data::PressureColumn), quoted(storedPressure(record, pressure)), condition);
+             QString::fromUtf8(data::DiameterColumn), QLatin1String(data::BoltTable), data::sqlString(systemOf(record)),
+             QString::fromUtf8(data::PressureColumn), data::sqlString(storedPressure(record, pressure)), condition);
 }
 
 // The thread of the current row, or nothing unless the row holds a thread

@@ -1,6 +1,7 @@
 #include "value_origin.h"
 
 #include "data/side_tables.h"
+#include "data/value_text.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -8,17 +9,6 @@
 namespace vantelo::lookup {
 
 namespace {
-
-QString quoted(QString text)
-{
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-QString textOf(const std::optional<data::FieldValue> &value)
-{
-    const QString *text = value ? std::get_if<QString>(&*value) : nullptr;
-    return text ? *text : QString();
-}
 
 // The register ids a line's source names, in order: "S2+S3" names S2 and S3,
 // "rule(PN6:S3)" the equivalence rule R and S3; a parenthesised remark, as in
@@ -45,16 +35,17 @@ QString referenceOf(const data::Connection &connection, const QString &system, c
     const QStringList ids = sourceIds(source);
     QStringList quotedIds;
     for (const QString &id : ids)
-        quotedIds << quoted(id);
+        quotedIds << data::sqlString(id);
     std::optional<data::ResultSet> rows;
     if (!ids.isEmpty())
         rows = connection.execute(
             QStringLiteral("select source, reference from %1 where system = %2 and source in (%3)")
-                .arg(QLatin1String(data::ProvenanceSourceTable), quoted(system), quotedIds.join(u',')),
+                .arg(QLatin1String(data::ProvenanceSourceTable), data::sqlString(system), quotedIds.join(u',')),
             nullptr, std::size_t(ids.size()));
     QHash<QString, QString> documents;
     for (; rows && !rows->atEnd(); rows->moveNext())
-        documents.insert(textOf(rows->field(QStringLiteral("source"))), textOf(rows->field(QStringLiteral("reference"))));
+        documents.insert(data::storedText(rows->field(QStringLiteral("source"))),
+                         data::storedText(rows->field(QStringLiteral("reference"))));
     QStringList lines;
     for (const QString &id : ids) {
         if (documents.contains(id))
@@ -78,19 +69,19 @@ ValueOrigin valueOrigin(const data::Connection &connection, const QString &table
     const QString statement =
         QStringLiteral("select system, source, confidence from %1 where table_name = %2 and pn = %3 "
                        "and dn_from <= %4 and %4 <= dn_to and instr(' ' || columns || ' ', %5) > 0")
-            .arg(QLatin1String(data::ProvenanceTable), quoted(table), quoted(pressure), QString::number(dn, 'g', 17),
-                 quoted(u' ' + column + u' '));
+            .arg(QLatin1String(data::ProvenanceTable), data::sqlString(table), data::sqlString(pressure),
+                 QString::number(dn, 'g', 17), data::sqlString(u' ' + column + u' '));
     const std::optional<data::ResultSet> rows = connection.execute(statement, nullptr, 1);
     if (!rows || rows->atEnd())
         return {};
 
     ValueOrigin origin;
-    origin.source = textOf(rows->field(QStringLiteral("source")));
+    origin.source = data::storedText(rows->field(QStringLiteral("source")));
     if (origin.source == QLatin1String(data::NoSource))
         return {ValueOrigin::Kind::Gap, {}, {}, {}};
     origin.kind = ValueOrigin::Kind::Known;
-    origin.reference = referenceOf(connection, textOf(rows->field(QStringLiteral("system"))), origin.source);
-    origin.confidence = textOf(rows->field(QStringLiteral("confidence")));
+    origin.reference = referenceOf(connection, data::storedText(rows->field(QStringLiteral("system"))), origin.source);
+    origin.confidence = data::storedText(rows->field(QStringLiteral("confidence")));
     return origin;
 }
 

@@ -93,7 +93,7 @@ void readBoltProvenance(const CsvFile &file, const std::vector<SourceReference> 
         }
         const auto from = parseWholeNumber(f[2]);
         const auto to = parseWholeNumber(f[3]);
-        if ((f[0] != "European" && f[0] != "American") || !from || !to || *from > *to || f[5] != kThreadColumn ||
+        if ((f[0] != data::EuropeanSystem && f[0] != data::AmericanSystem) || !from || !to || *from > *to || f[5] != kThreadColumn ||
             std::ranges::find(kGrades, f[8]) == kGrades.end()) {
             errors.push_back(where + "expected European or American, a DN range, " + std::string(kThreadColumn) +
                              " and a confidence");

@@ -4,6 +4,8 @@
 #include "number_text.h"
 #include "provenance_coverage.h"
 
+#include "data/side_tables.h"
+
 #include <algorithm>
 #include <regex>
 #include <set>
@@ -12,7 +14,7 @@ namespace vantelo::tools {
 
 std::string systemName(FlangeSystem system)
 {
-    return system == FlangeSystem::European ? "European" : "American";
+    return system == FlangeSystem::European ? data::EuropeanSystem : data::AmericanSystem;
 }
 
 // The register ids a source expression names, in order: "S2+S3" names S2 and

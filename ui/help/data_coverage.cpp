@@ -1,6 +1,7 @@
 #include "ui/help/data_coverage.h"
 
 #include "data/side_tables.h"
+#include "data/value_text.h"
 #include "lookup/found_flange.h"
 #include "lookup/standards.h"
 
@@ -21,9 +22,7 @@ int countIn(const data::ResultSet &row, const QString &column)
 
 QString textIn(const data::ResultSet &row, const QString &column)
 {
-    const std::optional<data::FieldValue> value = row.field(column);
-    const auto *text = value ? std::get_if<QString>(&*value) : nullptr;
-    return text != nullptr ? *text : QString();
+    return data::storedText(row.field(column));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "ui/help/data_coverage.h"
 #include "ui/unreadable_data_file.h"
 
+#include "data/side_tables.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -46,9 +48,9 @@ DataSourcesDialog::DataSourcesDialog(const data::Connection &connection, QWidget
 
     std::vector<QStringList> sourceRows;
     for (const SourceReference &source : sourceReferences(connection))
-        sourceRows.push_back({source.system == QLatin1String("American") ? QStringLiteral("美洲体系")
-                                  : source.system == QLatin1String("European") ? QStringLiteral("欧洲体系")
-                                                                               : source.system,
+        sourceRows.push_back({source.system == QLatin1String(data::AmericanSystem)   ? QStringLiteral("美洲体系")
+                                  : source.system == QLatin1String(data::EuropeanSystem) ? QStringLiteral("欧洲体系")
+                                                                                         : source.system,
                               source.id, source.reference});
     layout->addWidget(new QLabel(sourceRows.empty() ? QStringLiteral("数据文件未记录来源。")
                                                     : QStringLiteral("公开资料（工具提示中的编号）："),
