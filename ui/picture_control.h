@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QPainter;
 class QSvgRenderer;
 
@@ -13,6 +15,8 @@ namespace vantelo::ui {
 // at its stored pixel size, the size the SVG states. Stretched: scaled to fill the control, in x and y
 // independently. Natural: the control takes the stored size and shows the
 // picture unscaled. Being vector art it stays crisp at any device pixel ratio.
+// The drawing is read when it is first shown: of the seven pages only the
+// current one is, at start.
 class PictureControl final : public QWidget
 {
     Q_OBJECT
@@ -21,6 +25,7 @@ public:
     enum class Fit { Stretched, Natural };
 
     PictureControl(const QString &resourcePath, Fit fit, QWidget *parent = nullptr);
+    ~PictureControl() override;
 
     QSize storedSize() const { return m_storedSize; }
     Fit fit() const { return m_fit; }
@@ -36,11 +41,12 @@ protected:
 
 private:
     QRectF pictureRect() const;
+    QSvgRenderer &renderer() const;
 
     QString m_resourcePath;
     QSize m_storedSize;
     Fit m_fit;
-    QSvgRenderer *m_renderer;
+    mutable std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
 } // namespace vantelo::ui

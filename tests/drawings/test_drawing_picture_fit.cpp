@@ -5,6 +5,7 @@
 #include "ui/picture_control.h"
 
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +47,8 @@ private slots:
     void naturalControlKeepsThePictureSize();
     void linesStayCrispAtDoubleDensity();
     void missingPictureLeavesControlBlank();
+    void storesTheSizeTheRendererFinds_data();
+    void storesTheSizeTheRendererFinds();
 };
 
 void TestPictureFit::init()
@@ -156,6 +159,37 @@ void TestPictureFit::missingPictureLeavesControlBlank()
     QVERIFY(!control.hasPicture());
     const QImage image = grabbed(control);
     QCOMPARE(image.pixelColor(150, 100), QColor(Qt::yellow));
+}
+
+// The control takes the stated size from the root element without reading
+// the drawing; it must be the size the renderer would have found.
+void TestPictureFit::storesTheSizeTheRendererFinds_data()
+{
+    QTest::addColumn<QString>("root"); // empty: the drawing of the tab
+    QTest::addColumn<int>("tab");
+    for (int tab = 1; tab <= 7; ++tab)
+        QTest::addRow("drawing of tab %d", tab) << QString() << tab;
+    QTest::newRow("pixels spelt out") << R"(width="120px" height="80px")" << 0;
+    QTest::newRow("millimetres") << R"(width="30mm" height="20mm")" << 0;
+    QTest::newRow("view box only") << R"(viewBox="0 0 90 60")" << 0;
+    QTest::newRow("fractional pixels") << R"(width="90.6" height="60.4")" << 0;
+}
+
+void TestPictureFit::storesTheSizeTheRendererFinds()
+{
+    QFETCH(QString, root);
+    QFETCH(int, tab);
+    QTemporaryDir dir;
+    QString path = tab > 0 ? drawingResource(tab) : dir.filePath(QStringLiteral("sized.svg"));
+    if (tab == 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" )" + root.toUtf8()
+                   + R"(><rect x="1" y="1" width="5" height="5"/></svg>)");
+    }
+    const QSize found = QSvgRenderer(path).defaultSize();
+    QVERIFY(found.isValid());
+    QCOMPARE(PictureControl(path, PictureControl::Fit::Natural).storedSize(), found);
 }
 
 QTEST_MAIN(TestPictureFit)
