@@ -3,6 +3,7 @@
 #include "qt_translation.h"
 
 #include "version.h"
+#include "data/passed_checks.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantelo::kApplicationId));
     vantelo::app::installQtChinese(application);
 
+    vantelo::data::rememberPassedChecksInUserCache();
     vantelo::ui::Form1 form1;
     vantelo::app::loadForm1(form1);
     form1.show();

@@ -13,18 +13,29 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <vector>
 
 namespace vantelo::bench {
 
-ProcessFigures measureProcess(const QString &program, int runs)
+QProcessEnvironment withCacheIn(const QString &folder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder);
+    return environment;
+}
+
+ProcessFigures measureProcess(const QString &program, int runs, bool checkedBefore)
 {
     ProcessFigures figures;
     std::vector<double> samples;
     for (int i = 0; i < runs; ++i) {
         QProcess process;
+        const QTemporaryDir emptyCache;
+        if (!checkedBefore)
+            process.setProcessEnvironment(withCacheIn(emptyCache.path()));
         QElapsedTimer timer;
         timer.start();
         process.start(program, {});

@@ -2,6 +2,7 @@
 
 #include "timing.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 
 #include <functional>
@@ -20,7 +21,13 @@ struct ProcessFigures
 
 // Starts an executable runs times; the median wall time from start to exit
 // (it exits once its window is shown) and the largest peak memory it reports.
-ProcessFigures measureProcess(const QString &program, int runs);
+// With checkedBefore false, each run starts with an empty cache, so that it
+// checks the data file as on its first start.
+ProcessFigures measureProcess(const QString &program, int runs, bool checkedBefore = true);
+
+// The environment of this process, but for a cache in folder (an empty one:
+// the program remembers no checked data file).
+QProcessEnvironment withCacheIn(const QString &folder);
 
 // Median time of one diameter-list refill on the first page, with the data
 // file in directory.

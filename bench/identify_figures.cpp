@@ -10,6 +10,7 @@
 #include "tools/sqlite_writer.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -18,9 +19,11 @@ namespace vantelo::bench {
 namespace {
 
 // Adds the wall time of one run to samples; false when the run failed.
-bool timeProcess(const QString &program, const QStringList &arguments, std::vector<double> &samples)
+bool timeProcess(const QString &program, const QStringList &arguments, std::vector<double> &samples,
+                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();
     process.start(program, arguments);
@@ -89,14 +92,18 @@ ShowAgainstShell compareShowWithShell(const QString &programDir, int runs)
     const QStringList show = {QStringLiteral("show"), QString::fromUtf8(standard.caption), QStringLiteral("1.6"),
                               QStringLiteral("100")};
     const QStringList shell = {QStringLiteral("-readonly"), dataFile, *statement};
-    std::vector<double> query, sqlite, bare;
+    std::vector<double> query, firstQuery, sqlite, bare;
     for (int i = 0; i < runs; ++i) {
+        const QTemporaryDir emptyCache;
         if (!timeProcess(programDir + QStringLiteral("/vantelo-query"), show, query)
+            || !timeProcess(programDir + QStringLiteral("/vantelo-query"), show, firstQuery,
+                            withCacheIn(emptyCache.path()))
             || !timeProcess(QStringLiteral("sqlite3"), shell, sqlite)
             || !timeProcess(programDir + QStringLiteral("/vantelo_bare_core_probe"), {}, bare))
             return figures;
     }
     figures.queryMs = median(query);
+    figures.firstQueryMs = median(firstQuery);
     figures.shellMs = median(sqlite);
     figures.bareMs = median(bare);
     return figures;

@@ -18,6 +18,7 @@ bool writeIdentifyDataFile(const QString &shippedFile, const QString &directory,
 struct ShowAgainstShell
 {
     double queryMs = -1; // vantelo-query show, whole process
+    double firstQueryMs = -1; // the same, the data file not checked before
     double shellMs = -1; // sqlite3 shell running the same statement
     double bareMs = -1;  // a bare Qt Core program printing one line
 };

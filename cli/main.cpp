@@ -7,6 +7,7 @@
 #include "version.h"
 
 #include "data/program_directory.h"
+#include "data/passed_checks.h"
 #include "data/shared_connection.h"
 #include "data/value_text.h"
 #include "lookup/identify.h"
@@ -143,6 +144,7 @@ int main(int argc, char *argv[])
         const QString path =
             parser.isSet(dataFile) ? restored(parser.value(dataFile)) : data::dataFileIn(data::programDirectory());
         QString error;
+        data::rememberPassedChecksInUserCache();
         connection.adopt(data::Database::open(
             parser.isSet(dataFile) ? cli::openablePath(dataArgument(argc, argv)) : path, &error, data::CommandLineLimits));
         if (!connection.isOpen())

@@ -21,8 +21,9 @@ namespace vantelo::data {
 class RowReader;
 
 // An open data file. An SQLite file is opened read-only in place (see
-// sqlite_file.h for the files beside it) and must pass its integrity check;
-// only its ordinary tables are ever read. A genuine
+// sqlite_file.h for the files beside it) and must pass its integrity check
+// (or have passed it with the same bytes, see passed_checks.h); only its
+// ordinary tables are ever read. A genuine
 // Access file (Jet 3, Jet 4, ACE) is imported into an in-memory SQLite copy
 // when it is opened, by the helper program beside the program, so that a
 // crash or a hang in the Access reader only fails the open. Nothing is ever

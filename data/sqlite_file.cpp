@@ -2,6 +2,7 @@
 
 #include "engine_guard.h"
 #include "error_text.h"
+#include "passed_checks.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,9 +138,15 @@ sqlite3 *openSqliteFile(const QString &path, const WorkLimits &limits, QString *
         setError(error, QStringLiteral("the database cannot be opened"));
         return nullptr;
     }
+    // The same bytes pass the same check: a file that passed before is not
+    // read through again (a large one would not even fit the limits now).
+    const QByteArray key = fileBytes(db) <= limits.mostFileBytes ? passedCheckKey(db) : QByteArray();
+    if (passedBefore(key))
+        return db;
     // The check is the first moment the engine reads the schema.
     switch (checkIntegrity(db, limits)) {
     case CheckVerdict::Passed:
+        rememberPassed(key);
         return db;
     case CheckVerdict::TooLarge:
         setError(error, QString::fromLatin1(TooLargeToCheck));

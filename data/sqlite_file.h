@@ -9,8 +9,9 @@ struct sqlite3;
 namespace vantelo::data {
 
 // Opens an SQLite data file for reading, limited as every connection is, and
-// only if it passes the integrity check within the limits. Nothing is ever created or changed
-// beside the file, and only committed data is read:
+// only if it passes the integrity check within the limits, or passed it
+// before with the same bytes. Nothing is ever created or changed beside the
+// file, and only committed data is read:
 // - a rollback journal beside it that may hold an unfinished transaction
 //   makes the file unreadable (undoing it would mean writing);
 // - a write-ahead log beside it is read together with the file from copies

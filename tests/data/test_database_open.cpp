@@ -1,5 +1,6 @@
 #include "data/database.h"
 #include "data/database_image.h"
+#include "data/passed_checks.h"
 #include "data_test_files.h"
 
 #include <QCryptographicHash>
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +76,7 @@ private slots:
     void refusesAFileItMayNotRead();
     void opensAnSqliteFile();
     void checksAReceivedCopyWithinTheCallersLimits();
+    void checksAFileAgainOnlyWhenItsBytesChange();
     void leavesTheFileAndItsDirectoryUntouched_data();
     void leavesTheFileAndItsDirectoryUntouched();
 };
@@ -174,6 +177,42 @@ void TestDatabaseOpen::checksAReceivedCopyWithinTheCallersLimits()
     QVERIFY(db);
     QCOMPARE(verdict, vantelo::data::CheckVerdict::Passed);
     sqlite3_close_v2(db);
+}
+
+// A pass is remembered by the file's bytes: the same bytes open without a
+// check, changed ones (valid or damaged) are checked afresh.
+void TestDatabaseOpen::checksAFileAgainOnlyWhenItsBytesChange()
+{
+    using namespace vantelo::data;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FLDATA.mdb"));
+    QVERIFY(createSqliteFile(path, SeveralPages));
+    rememberPassedChecksIn(dir.filePath(QStringLiteral("passed")));
+    const auto forget = qScopeGuard([] { rememberPassedChecksIn(QString()); });
+    // Limits no check fits in: only a remembered pass opens the file.
+    WorkLimits noCheck = CommandLineLimits;
+    noCheck.checkSteps = noCheck.checkStepsPerKiB = 0;
+    QString error;
+    QVERIFY(!Database::open(path, &error, noCheck));
+    QCOMPARE(error, QString::fromLatin1(TooLargeToCheck));
+    QVERIFY2(Database::open(path, &error, CommandLineLimits), qPrintable(error));
+    QVERIFY2(Database::open(path, &error, noCheck), qPrintable(error));
+
+    QByteArray bytes = readBytes(path);
+    const qsizetype note = bytes.lastIndexOf("0000000000");
+    QVERIFY(note > 0);
+    bytes[note] = '1'; // still a valid file
+    QVERIFY(writeBytes(path, bytes));
+    QVERIFY(!Database::open(path, &error, noCheck));
+    QCOMPARE(error, QString::fromLatin1(TooLargeToCheck));
+
+    QVERIFY(writeBytes(path, readBytes(path).replace(note, 1, "0"))); // the file that passed
+    QVERIFY(Database::open(path, &error, noCheck));
+    bytes = readBytes(path);
+    bytes[bytes.size() - 1024] = char(0xff); // the last leaf's page type
+    QVERIFY(writeBytes(path, bytes));
+    QVERIFY(!Database::open(path, &error, CommandLineLimits));
+    QVERIFY2(error.endsWith(QLatin1String("the database is damaged")), qPrintable(error));
 }
 
 void TestDatabaseOpen::leavesTheFileAndItsDirectoryUntouched_data()
