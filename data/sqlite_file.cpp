@@ -139,7 +139,7 @@ sqlite3 *openSqliteFile(const QString &path, const WorkLimits &limits, QString *
         return nullptr;
     }
     // The same bytes pass the same check: a file that passed before is not
-    // read through again (a large one would not even fit the limits now).
+    // checked again, whatever the limits of this open.
     const QByteArray key = fileBytes(db) <= limits.mostFileBytes ? passedCheckKey(db) : QByteArray();
     if (passedBefore(key))
         return db;
