@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace vantelo::bench {
@@ -33,9 +34,9 @@ ProcessFigures measureProcess(const QString &program, int runs, bool checkedBefo
     std::vector<double> samples;
     for (int i = 0; i < runs; ++i) {
         QProcess process;
-        const QTemporaryDir emptyCache;
+        std::optional<QTemporaryDir> emptyCache;
         if (!checkedBefore)
-            process.setProcessEnvironment(withCacheIn(emptyCache.path()));
+            process.setProcessEnvironment(withCacheIn(emptyCache.emplace().path()));
         QElapsedTimer timer;
         timer.start();
         process.start(program, {});

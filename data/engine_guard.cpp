@@ -163,12 +163,20 @@ int WorkBudget::onProgress(void *budget)
     return self->spent() ? 1 : 0;
 }
 
-std::int64_t fileBytes(sqlite3 *db)
+sqlite3_file *mainFile(sqlite3 *db)
 {
     sqlite3_file *file = nullptr;
-    sqlite3_int64 size = 0;
     if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr
-        || file->pMethods == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        || file->pMethods == nullptr)
+        return nullptr;
+    return file;
+}
+
+std::int64_t fileBytes(sqlite3 *db)
+{
+    sqlite3_file *file = mainFile(db);
+    sqlite3_int64 size = 0;
+    if (file == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
         return 0;
     return size;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 struct sqlite3;
+struct sqlite3_file;
 
 namespace vantelo::data {
 
@@ -79,6 +80,10 @@ private:
     std::chrono::nanoseconds m_startedBusy;
     bool m_spent = false;
 };
+
+// The engine's own handle on the main database's file, through which it
+// reads; nullptr when there is none.
+sqlite3_file *mainFile(sqlite3 *db);
 
 // A budget for one look into the open file (its check, its schema's
 // names), scaled by the file's size.

@@ -1,5 +1,7 @@
 #include "passed_checks.h"
 
+#include "engine_guard.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,10 +67,9 @@ QByteArray passedCheckKey(sqlite3 *db)
 {
     if (folder().isEmpty())
         return {};
-    sqlite3_file *file = nullptr;
+    sqlite3_file *file = mainFile(db);
     sqlite3_int64 size = 0;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr
-        || file->pMethods == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+    if (file == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
         return {};
     XXH3_state_t digest;
     XXH3_INITSTATE(&digest);
